@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+namespace sorvex {
+
+// Holds the one instance of a window. show() loads the window from its
+// factory the first time (and again after it was unloaded), then makes it
+// visible, raises and activates it. hide() on the window keeps it loaded
+// with all its state; the title bar's close button unloads (deletes) it.
+template<typename Form>
+class FormHolder
+{
+public:
+    explicit FormHolder(std::function<Form *()> factory)
+        : m_factory(std::move(factory))
+    {
+    }
+
+    Form *show()
+    {
+        if (!m_form) {
+            m_form = m_factory();
+            m_form->setAttribute(Qt::WA_DeleteOnClose);
+        }
+        m_form->show();
+        m_form->raise();
+        m_form->activateWindow();
+        return m_form;
+    }
+
+    bool isLoaded() const { return !m_form.isNull(); }
+    Form *form() const { return m_form; }
+
+    void unload()
+    {
+        delete m_form.data();
+    }
+
+private:
+    std::function<Form *()> m_factory;
+    QPointer<Form> m_form;
+};
+
+} // namespace sorvex

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs Sorvex on Debian 12. Safe to run again and again:
+# it installs only the Debian packages that are missing and rebuilds only
+# what changed.
+#
+#   tools/setup.sh run            build, then start the program
+#   tools/setup.sh test           build, then run every test
+#   tools/setup.sh test-sanitize  build with ASan + UBSan, then run every test
+#   tools/setup.sh build          build only
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+action=${1:-build}
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    fonts-ipafont-gothic
+    libbenchmark-dev
+)
+
+install_missing_packages() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing missing Debian packages: ${missing[*]}"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null; then
+            echo "error: these packages are missing and sudo is not available: ${missing[*]}" >&2
+            exit 1
+        fi
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+    local dir=$1
+    shift
+    cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" --parallel "$(nproc)"
+}
+
+install_missing_packages
+
+case "$action" in
+build)
+    build "$root/build" -DCMAKE_BUILD_TYPE=Release
+    ;;
+run)
+    build "$root/build" -DCMAKE_BUILD_TYPE=Release
+    exec "$root/build/tools/sorvex-judge/sorvex-judge" 1 1 1
+    ;;
+test)
+    build "$root/build" -DCMAKE_BUILD_TYPE=Release
+    ctest --test-dir "$root/build" --output-on-failure --parallel "$(nproc)"
+    ;;
+test-sanitize)
+    build "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DSORVEX_SANITIZE=ON -DSORVEX_BENCHMARKS=OFF
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+        ctest --test-dir "$root/build-sanitize" --output-on-failure --parallel "$(nproc)"
+    ;;
+*)
+    echo "usage: $0 run|test|test-sanitize|build" >&2
+    exit 2
+    ;;
+esac

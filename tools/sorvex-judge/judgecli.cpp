@@ -1,0 +1,193 @@
+#include "judgecli.h"
+
+#include "judge/judgementobjects.h"
+#include "judge/messagecatalogue.h"
+#include "judge/subtables.h"
+#include "machine/stoppattern.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <charconv>
+#include <optional>
+
+namespace sorvex {
+
+namespace {
+
+constexpr const char *usage =
+    R"(Usage: sorvex-judge T1 T2 T3
+       sorvex-judge --all
+       sorvex-judge --help
+
+Judges a stop pattern of the machine, given as the top-row indices (1 to 21)
+of the left, middle and right reel, for a three-medal bet pressed left,
+middle, right.
+
+  T1 T2 T3   Print the judgement text, one line per text line, then the
+             message code and, for a pattern that confirms a bonus, the win
+             mark: for example "W9 WIN".
+  --all      Print every one of the 9261 stop patterns, one per line, ordered
+             by T1, T2, T3, with these tab-separated columns:
+               1-3  T1, T2, T3
+               4    message code (W1-W13, P1-P6, U1-U14, N1-N9)
+               5    win mark: WIN, or empty
+               6    judgement text, each line break written as the two
+                    characters \n
+               7-9  the left, middle and right reel's top, middle and bottom
+                    rows, comma-separated symbol names
+               10   the paying pay lines as line:win pairs, comma-separated
+                    (lines: middle, top, bottom, falling, rising; wins:
+                    sevens, plums, submersible-plum, replays, torpedoes),
+                    or empty
+  --help     Show this help.
+
+Exit status: 0 on success, 2 on bad usage.
+)";
+
+std::string utf8(const QString &text)
+{
+    return text.toStdString();
+}
+
+std::string escapedLineBreaks(const QString &text)
+{
+    QString escaped = text;
+    escaped.replace(QStringLiteral("\r\n"), QStringLiteral("\\n"));
+    return utf8(escaped);
+}
+
+std::string reelRows(const StopPattern &pattern, Reel reel)
+{
+    std::string rows;
+    for (Row row : {Row::Top, Row::Middle, Row::Bottom}) {
+        if (!rows.empty())
+            rows += ',';
+        rows += symbolId(pattern.symbol(reel, row));
+    }
+    return rows;
+}
+
+std::string payLineWins(const StopPattern &pattern)
+{
+    std::string wins;
+    for (const PayLineWin &win : lineWins(pattern)) {
+        if (!wins.empty())
+            wins += ',';
+        wins += win.payLine->name;
+        wins += ':';
+        wins += lineWinName(win.win);
+    }
+    return wins;
+}
+
+void printAll(std::ostream &out)
+{
+    std::string table;
+    table.reserve(9261 * 160);
+    for (int t1 = 1; t1 <= 21; ++t1) {
+        for (int t2 = 1; t2 <= 21; ++t2) {
+            for (int t3 = 1; t3 <= 21; ++t3) {
+                const MessageCode code = cellCode(t1, t2, t3);
+                const StopPattern pattern{t1, t2, t3};
+                for (int index : {t1, t2, t3}) {
+                    table += std::to_string(index);
+                    table += '\t';
+                }
+                table += codeName(code);
+                table += '\t';
+                table += isWin(code) ? "WIN" : "";
+                table += '\t';
+                table += escapedLineBreaks(judgementText(code));
+                for (Reel reel : allReels) {
+                    table += '\t';
+                    table += reelRows(pattern, reel);
+                }
+                table += '\t';
+                table += payLineWins(pattern);
+                table += '\n';
+            }
+        }
+    }
+    out << table;
+}
+
+std::optional<int> parseInteger(const std::string &text)
+{
+    std::string_view digits = text;
+    if (!digits.empty() && digits.front() == '+')
+        digits.remove_prefix(1);
+    int value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size())
+        return std::nullopt;
+    return value;
+}
+
+bool looksLikeInteger(const std::string &text)
+{
+    std::string_view digits = text;
+    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-'))
+        digits.remove_prefix(1);
+    return !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+int usageError(std::ostream &err, const std::string &problem)
+{
+    err << "sorvex-judge: " << problem << " (try --help)\n";
+    return 2;
+}
+
+} // namespace
+
+int runJudgeCli(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
+{
+    for (const std::string &argument : arguments) {
+        if (argument == "--help" || argument == "-h") {
+            out << usage;
+            return 0;
+        }
+    }
+    for (const std::string &argument : arguments) {
+        if (argument.size() > 1 && argument.front() == '-' && argument != "--all" && !looksLikeInteger(argument))
+            return usageError(err, "unknown option '" + argument + "'");
+    }
+    if (!arguments.empty() && arguments.front() == "--all") {
+        if (arguments.size() != 1)
+            return usageError(err, "--all takes no further arguments");
+        printAll(out);
+        return 0;
+    }
+    if (arguments.size() != 3) {
+        return usageError(err, "expected three top-row indices T1 T2 T3, got " + std::to_string(arguments.size())
+                                   + (arguments.size() == 1 ? " argument" : " arguments"));
+    }
+
+    int indices[3] = {};
+    constexpr const char *reelNames[3] = {"T1 (left reel)", "T2 (middle reel)", "T3 (right reel)"};
+    for (int i = 0; i < 3; ++i) {
+        if (!looksLikeInteger(arguments[i]))
+            return usageError(err, std::string(reelNames[i]) + " '" + arguments[i] + "' is not an integer");
+        const std::optional<int> value = parseInteger(arguments[i]);
+        if (!value || *value < 1 || *value > 21)
+            return usageError(err, std::string(reelNames[i]) + " " + arguments[i] + " is outside 1 to 21");
+        indices[i] = *value;
+    }
+
+    // Judge through the same object protocol the main window uses.
+    JudgementObjects objects;
+    JudgementObject *object = objects.object(indices[0]);
+    object->r2jyoudan = static_cast<qint16>(indices[1]);
+    object->r3jyoudan = static_cast<qint16>(indices[2]);
+    object->yaku();
+    for (const QString &line : object->yakumei.split(QStringLiteral("\r\n")))
+        out << utf8(line) << '\n';
+    const MessageCode code = cellCode(indices[0], indices[1], indices[2]);
+    out << codeName(code);
+    if (object->tamaya == QLatin1String("WIN"))
+        out << ' ' << utf8(object->tamaya);
+    out << '\n';
+    return 0;
+}
+
+} // namespace sorvex
