@@ -1,0 +1,16 @@
+#include "programicon.h"
+
+#include <QIcon>
+
+namespace sorvex {
+
+QIcon programIcon()
+{
+    // The larger sizes are the same pixels enlarged, for high-density screens.
+    QIcon builtIn(QStringLiteral(":/icons/sorvex.png"));
+    builtIn.addFile(QStringLiteral(":/icons/hicolor/64x64/apps/io.github.sorvex.Sorvex.png"));
+    builtIn.addFile(QStringLiteral(":/icons/hicolor/128x128/apps/io.github.sorvex.Sorvex.png"));
+    return QIcon::fromTheme(QStringLiteral("io.github.sorvex.Sorvex"), builtIn);
+}
+
+} // namespace sorvex
