@@ -30,15 +30,14 @@ QString JudgementObject::operationName() const
 
 void JudgementObject::yaku()
 {
-    tamaya.clear();
     if (!isTopRowIndex(r2jyoudan) || !isTopRowIndex(r3jyoudan)) {
         yakumei.clear();
+        tamaya.clear();
         return;
     }
     const MessageCode code = subTable(m_leftIndex).cell(r2jyoudan, r3jyoudan);
     yakumei = judgementText(code);
-    if (isWin(code))
-        tamaya = QStringLiteral("WIN");
+    tamaya = winMark(code);
 }
 
 bool JudgementObject::invoke(QStringView operation)

@@ -10,7 +10,7 @@ namespace sorvex {
 const QString &judgementText(MessageCode code);
 
 // "WIN" for a W code, otherwise the empty text.
-QString winMark(MessageCode code);
+const QString &winMark(MessageCode code);
 
 // How many of the 9261 stop patterns the catalogue says yield this result.
 int catalogueCellCount(MessageCode code);
