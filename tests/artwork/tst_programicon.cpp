@@ -1,0 +1,88 @@
+// The program icon as the windows get it and as it ships for the desktop
+// and for Windows.
+#include "assets/programicon.h"
+
+#include <QIcon>
+#include <QImage>
+#include <QSet>
+#include <QTest>
+
+using namespace sorvex;
+
+namespace {
+
+QString assetPath(const char *name)
+{
+    return QStringLiteral(SORVEX_ASSETS_DIR "/") + QLatin1String(name);
+}
+
+} // namespace
+
+class TestProgramIcon : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void builtInIconIsTheSubmersible();
+    void sixteenColourPicture();
+    void windowsIconMatchesPng();
+};
+
+void TestProgramIcon::builtInIconIsTheSubmersible()
+{
+    // No icon theme carries the id in the test environment, so this is the
+    // copy built into the program.
+    const QIcon icon = programIcon();
+    QVERIFY(!icon.isNull());
+    const QImage drawn = icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32);
+    const QImage shipped = QImage(assetPath("icons/sorvex.png")).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(drawn.size(), QSize(32, 32));
+    QCOMPARE(drawn, shipped);
+}
+
+void TestProgramIcon::sixteenColourPicture()
+{
+    const QImage icon(assetPath("icons/sorvex.png"));
+    QCOMPARE(icon.size(), QSize(32, 32));
+    QSet<QRgb> colours;
+    int yellow = 0;
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const QRgb pixel = icon.pixel(x, y);
+            colours.insert(pixel);
+            if (pixel == qRgb(255, 255, 0))
+                ++yellow;
+        }
+    }
+    QVERIFY(colours.size() <= 16);
+    QVERIFY(colours.contains(qRgba(0, 0, 0, 0))); // transparent around the boat
+    QVERIFY2(yellow > 100, "the boat is yellow");
+}
+
+void TestProgramIcon::windowsIconMatchesPng()
+{
+    QFile file(assetPath("icons/sorvex.ico"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray data = file.readAll();
+    // One 32 x 32 image of 16 colours at 4 bits per pixel.
+    QCOMPARE(data.left(6), QByteArray::fromHex("000001000100"));
+    QCOMPARE(data.mid(6, 4), QByteArray::fromHex("20201000"));
+    QCOMPARE(data.mid(10, 4), QByteArray::fromHex("01000400"));
+
+    const QImage ico = QImage::fromData(data, "ICO").convertToFormat(QImage::Format_ARGB32);
+    const QImage png = QImage(assetPath("icons/sorvex.png")).convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(ico.size(), QSize(32, 32));
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            const QRgb a = ico.pixel(x, y);
+            const QRgb b = png.pixel(x, y);
+            // Transparent pixels may carry any colour.
+            if (qAlpha(a) == 0 && qAlpha(b) == 0)
+                continue;
+            QCOMPARE(a, b);
+        }
+    }
+}
+
+QTEST_MAIN(TestProgramIcon)
+#include "tst_programicon.moc"

@@ -1,0 +1,55 @@
+#include "symboldrawings.h"
+
+#include "artcolours.h"
+#include "pixelmask.h"
+#include "symbolart.h"
+
+#include <QImage>
+#include <QPolygonF>
+
+namespace sorvex {
+
+namespace {
+constexpr int w = cellWidth;
+constexpr int h = cellHeight;
+
+void drawStem(QImage &cell, const QPolygonF &stem)
+{
+    PixelMask::fromPolygon(stem, w, h).stamp(cell, artcolour::branchBrown, artcolour::black, 1);
+}
+
+void drawHighlight(QImage &cell, int x, int y)
+{
+    // A short curved glint at the upper left of each fruit.
+    for (QPoint p : {QPoint(x, y + 3), QPoint(x, y + 2), QPoint(x + 1, y + 1), QPoint(x + 2, y),
+                     QPoint(x + 3, y), QPoint(x + 1, y + 2), QPoint(x + 2, y + 1)})
+        cell.setPixel(p, artcolour::opaque(artcolour::lightGrey));
+}
+} // namespace
+
+void drawCherry(QImage &cell)
+{
+    // Stems first, so the fruit covers their ends.
+    drawStem(cell, QPolygonF({{38, 12}, {43, 12}, {25, 31}, {20, 31}}));
+    drawStem(cell, QPolygonF({{44, 12}, {49, 12}, {58, 29}, {53, 29}}));
+
+    const PixelMask leaf = PixelMask::fromPolygon(
+        QPolygonF({{55, 19}, {60, 12}, {68, 8.5}, {79, 8}, {88, 9}, {83, 15}, {75, 19}, {64, 21}}), w, h);
+    leaf.stamp(cell, artcolour::leafGreen, artcolour::black, 1);
+    // The midrib.
+    for (int x = 60; x <= 82; ++x)
+        cell.setPixel(x, 15 - (x - 60) / 4, artcolour::opaque(artcolour::black));
+
+    const PixelMask branch =
+        PixelMask::fromPolygon(QPolygonF({{30, 9}, {50, 8}, {58, 11}, {58, 16}, {49, 14}, {30, 15}}), w, h);
+    branch.stamp(cell, artcolour::branchBrown, artcolour::black, 1);
+
+    PixelMask::ellipse(QRect(QPoint(6, 27), QPoint(38, 57)), w, h)
+        .stamp(cell, artcolour::sevenRed, artcolour::black, 2);
+    PixelMask::ellipse(QRect(QPoint(40, 25), QPoint(72, 55)), w, h)
+        .stamp(cell, artcolour::sevenRed, artcolour::black, 2);
+    drawHighlight(cell, 13, 33);
+    drawHighlight(cell, 47, 31);
+}
+
+} // namespace sorvex
