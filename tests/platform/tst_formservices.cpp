@@ -1,0 +1,141 @@
+#include "platform/formtimer.h"
+#include "platform/messagebox.h"
+#include "platform/picturefile.h"
+#include "platform/runtimeerror.h"
+#include "platform/untrappederror.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace sorvex;
+
+// The window services the main window relies on: timers that never fire at
+// 0 ms, pictures loaded by bare name with error 53, and an untrapped error
+// that is reported and ends the program with a non-zero status.
+class TestFormServices : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void timerTicksOnlyWhenEnabledWithAnInterval_data();
+    void timerTicksOnlyWhenEnabledWithAnInterval();
+    void timerKeepsSettingsWhileDisabled();
+    void pictureLoadsFromTheWorkingFolder();
+    void missingOrUnreadablePictureIsError53_data();
+    void missingOrUnreadablePictureIsError53();
+    void untrappedErrorIsReportedAndEndsWithNonZeroStatus();
+};
+
+void TestFormServices::timerTicksOnlyWhenEnabledWithAnInterval_data()
+{
+    QTest::addColumn<int>("interval");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("running");
+    QTest::newRow("enabled, 35 ms") << 35 << true << true;
+    QTest::newRow("enabled, 0 ms") << 0 << true << false;
+    QTest::newRow("disabled, 35 ms") << 35 << false << false;
+}
+
+void TestFormServices::timerTicksOnlyWhenEnabledWithAnInterval()
+{
+    QFETCH(int, interval);
+    QFETCH(bool, enabled);
+    QFETCH(bool, running);
+    FormTimer timer(QStringLiteral("Timer4"), 1200, nullptr);
+    QCOMPARE(timer.objectName(), QStringLiteral("Timer4"));
+    timer.setInterval(interval);
+    timer.setEnabled(enabled);
+    QCOMPARE(timer.isEnabled(), enabled);
+    QCOMPARE(timer.isRunning(), running);
+    QCOMPARE(timer.interval(), interval);
+}
+
+void TestFormServices::timerKeepsSettingsWhileDisabled()
+{
+    FormTimer timer(QStringLiteral("Timer1"), 200, nullptr);
+    timer.setEnabled(true);
+    QVERIFY(timer.isRunning());
+    timer.setInterval(0);
+    QVERIFY(timer.isEnabled());
+    QVERIFY(!timer.isRunning());
+    timer.setInterval(100);
+    QVERIFY(timer.isRunning());
+    timer.setEnabled(false);
+    QVERIFY(!timer.isRunning());
+    QCOMPARE(timer.interval(), 100);
+}
+
+void TestFormServices::pictureLoadsFromTheWorkingFolder()
+{
+    QTemporaryDir dir;
+    QImage picture(100, 65, QImage::Format_RGB888);
+    picture.fill(Qt::red);
+    QVERIFY(picture.save(dir.filePath(QStringLiteral("win.bmp")), "BMP"));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    const QImage loaded = loadPicture(QStringLiteral("win.bmp"));
+    QDir::setCurrent(previous);
+    QCOMPARE(loaded.size(), QSize(100, 65));
+    QCOMPARE(loaded.pixelColor(50, 30), QColor(Qt::red));
+}
+
+void TestFormServices::missingOrUnreadablePictureIsError53_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("present");
+    QTest::newRow("missing") << QByteArray() << false;
+    QTest::newRow("not a picture") << QByteArray("plain text") << true;
+    QTest::newRow("empty file") << QByteArray() << true;
+}
+
+void TestFormServices::missingOrUnreadablePictureIsError53()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(bool, present);
+    QTemporaryDir dir;
+    if (present) {
+        QFile file(dir.filePath(QStringLiteral("r2.bmp")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    try {
+        loadPicture(QStringLiteral("r2.bmp"));
+        QDir::setCurrent(previous);
+        QFAIL("no error");
+    } catch (const RuntimeError &error) {
+        QDir::setCurrent(previous);
+        QCOMPARE(error.number(), ErrorNumber::FileNotFound);
+        QVERIFY(error.message().contains(QStringLiteral("r2.bmp")));
+        QVERIFY(error.message().contains(QDir::toNativeSeparators(QDir(dir.path()).absolutePath())));
+    }
+}
+
+void TestFormServices::untrappedErrorIsReportedAndEndsWithNonZeroStatus()
+{
+    QStringList shown;
+    const MessageHandler previous
+        = setMessageHandler([&shown](QWidget *, const QString &prompt) { shown.append(prompt); });
+    bool ranOn = false;
+    QTimer::singleShot(0, [&] {
+        runHandler(nullptr, [&] {
+            throw RuntimeError(ErrorNumber::Overflow);
+            ranOn = true;
+        });
+    });
+    const int status = QCoreApplication::exec();
+    setMessageHandler(previous);
+    QCOMPARE(status, untrappedErrorExitStatus);
+    QVERIFY(status != 0);
+    QVERIFY(!ranOn);
+    QCOMPARE(shown.size(), 1);
+    QVERIFY(shown.first().contains(QStringLiteral("'6'")));
+}
+
+QTEST_MAIN(TestFormServices)
+#include "tst_formservices.moc"
