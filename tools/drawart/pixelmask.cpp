@@ -82,96 +82,64 @@ void PixelMask::set(int x, int y, bool on)
     m_pixels[static_cast<std::size_t>(y * m_width + x)] = on;
 }
 
-PixelMask PixelMask::united(const PixelMask &other) const
-{
-    PixelMask result = *this;
-    for (int y = 0; y < m_height; ++y) {
-        for (int x = 0; x < m_width; ++x) {
-            if (other.contains(x, y))
-                result.set(x, y, true);
-        }
-    }
-    return result;
-}
-
-PixelMask PixelMask::subtracted(const PixelMask &other) const
-{
-    PixelMask result = *this;
-    for (int y = 0; y < m_height; ++y) {
-        for (int x = 0; x < m_width; ++x) {
-            if (other.contains(x, y))
-                result.set(x, y, false);
-        }
-    }
-    return result;
-}
-
-PixelMask PixelMask::intersected(const PixelMask &other) const
+template<typename Rule>
+PixelMask PixelMask::combined(const PixelMask &other, Rule rule) const
 {
     PixelMask result(m_width, m_height);
     for (int y = 0; y < m_height; ++y) {
         for (int x = 0; x < m_width; ++x)
-            result.set(x, y, contains(x, y) && other.contains(x, y));
+            result.set(x, y, rule(contains(x, y), other.contains(x, y)));
     }
     return result;
 }
 
-PixelMask PixelMask::eroded(int steps) const
+PixelMask PixelMask::united(const PixelMask &other) const
 {
-    PixelMask result = *this;
-    for (int step = 0; step < steps; ++step) {
-        PixelMask next(m_width, m_height);
-        for (int y = 0; y < m_height; ++y) {
-            for (int x = 0; x < m_width; ++x) {
-                next.set(x, y,
-                         result.contains(x, y) && result.contains(x - 1, y) && result.contains(x + 1, y)
-                             && result.contains(x, y - 1) && result.contains(x, y + 1));
-            }
-        }
-        result = next;
-    }
-    return result;
+    return combined(other, [](bool mine, bool theirs) { return mine || theirs; });
 }
 
-PixelMask PixelMask::dilated(int steps) const
+PixelMask PixelMask::subtracted(const PixelMask &other) const
 {
-    PixelMask result = *this;
-    for (int step = 0; step < steps; ++step) {
-        PixelMask next(m_width, m_height);
-        for (int y = 0; y < m_height; ++y) {
-            for (int x = 0; x < m_width; ++x) {
-                next.set(x, y,
-                         result.contains(x, y) || result.contains(x - 1, y) || result.contains(x + 1, y)
-                             || result.contains(x, y - 1) || result.contains(x, y + 1));
-            }
-        }
-        result = next;
-    }
-    return result;
+    return combined(other, [](bool mine, bool theirs) { return mine && !theirs; });
 }
 
-PixelMask PixelMask::translated(int dx, int dy) const
+PixelMask PixelMask::intersected(const PixelMask &other) const
 {
+    return combined(other, [](bool mine, bool theirs) { return mine && theirs; });
+}
+
+PixelMask PixelMask::eroded(int radius) const
+{
+    return stepped(radius, true);
+}
+
+PixelMask PixelMask::dilated(int radius) const
+{
+    return stepped(radius, false);
+}
+
+PixelMask PixelMask::stepped(int radius, bool erode) const
+{
+    // A round neighbourhood keeps a rim equally thick on slopes and on
+    // straight edges.
     PixelMask result(m_width, m_height);
     for (int y = 0; y < m_height; ++y) {
         for (int x = 0; x < m_width; ++x) {
-            if (contains(x, y))
-                result.set(x + dx, y + dy, true);
+            bool any = false;
+            bool all = true;
+            for (int dy = -radius; dy <= radius; ++dy) {
+                for (int dx = -radius; dx <= radius; ++dx) {
+                    if (dx * dx + dy * dy > radius * radius)
+                        continue;
+                    const bool inside = contains(x + dx, y + dy);
+                    any = any || inside;
+                    all = all && inside;
+                }
+            }
+            result.set(x, y, erode ? all : any);
         }
     }
     return result;
-}
-
-QRect PixelMask::bounds() const
-{
-    QRect box;
-    for (int y = 0; y < m_height; ++y) {
-        for (int x = 0; x < m_width; ++x) {
-            if (contains(x, y))
-                box = box.united(QRect(x, y, 1, 1));
-        }
-    }
-    return box;
 }
 
 void PixelMask::stamp(QImage &image, QRgb fill, QRgb rim, int rimWidth, QPoint offset) const

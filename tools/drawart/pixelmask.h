@@ -35,12 +35,11 @@ public:
     PixelMask united(const PixelMask &other) const;
     PixelMask subtracted(const PixelMask &other) const;
     PixelMask intersected(const PixelMask &other) const;
-    // Peels the pixels that touch the outside edge-on, steps times.
-    PixelMask eroded(int steps = 1) const;
-    // Grows by the pixels that touch the mask edge-on, steps times.
-    PixelMask dilated(int steps = 1) const;
-    PixelMask translated(int dx, int dy) const;
-    QRect bounds() const;
+    // Keeps the pixels with no outside pixel within radius (so radius 1
+    // peels the pixels that touch the outside edge-on).
+    PixelMask eroded(int radius = 1) const;
+    // Adds the pixels with a mask pixel within radius.
+    PixelMask dilated(int radius = 1) const;
 
     // Paints the mask at offset: the inner rim of rimWidth pixels in rim, the
     // rest in fill.
@@ -49,6 +48,10 @@ public:
     void paint(QImage &image, QRgb colour, QPoint offset = {}) const;
 
 private:
+    template<typename Rule>
+    PixelMask combined(const PixelMask &other, Rule rule) const;
+    PixelMask stepped(int radius, bool erode) const;
+
     int m_width;
     int m_height;
     std::vector<bool> m_pixels;

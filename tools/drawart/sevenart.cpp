@@ -22,18 +22,18 @@ constexpr std::array<QPointF, 10> outline = {{
     {20, 0},  // riser of the step
     {79, 0},
     {77, 13}, // right end of the bar, leaning like the whole figure
-    {47, 47}, // the stem runs down to the left
-    {18, 47},
-    {49, 16},
+    {46, 47}, // the stem runs down to the left
+    {15, 47},
+    {46, 16},
     {0, 16},  // underside of the bar back to its left end
     {4, 4},
 }};
 
 constexpr std::array<QPointF, 4> slit = {{
-    {61, 18},
-    {66, 18},
-    {55, 30},
-    {50, 30},
+    {58, 18},
+    {63, 18},
+    {52, 30},
+    {47, 30},
 }};
 
 constexpr double designWidth = 79;
