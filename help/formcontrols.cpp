@@ -1,0 +1,66 @@
+#include "formcontrols.h"
+
+#include "assets/programicon.h"
+#include "platform/formbutton.h"
+#include "platform/formfont.h"
+
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QIcon>
+#include <QSize>
+
+namespace sorvex {
+
+QFont designFont(qreal points, bool bold)
+{
+    QFont font = formFont(points, bold);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+namespace {
+template<typename Control>
+Control *place(Control *control, const QRect &geometry, const QFont &font)
+{
+    control->setGeometry(geometry);
+    control->setFont(font);
+    return control;
+}
+} // namespace
+
+QLabel *addLabel(QWidget *form, const QString &text, const QRect &geometry, const QFont &font)
+{
+    auto *label = place(new QLabel(text, form), geometry, font);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+QPushButton *addButton(QWidget *form, const QString &text, const QRect &geometry, const QFont &font)
+{
+    auto *button = place(new FormButton(text, form), geometry, font);
+    button->setFocusPolicy(Qt::StrongFocus);
+    return button;
+}
+
+QLineEdit *addEntryBox(QWidget *form, const QString &text, const QRect &geometry, const QFont &font)
+{
+    return place(new QLineEdit(text, form), geometry, font);
+}
+
+void setFixedToolFrame(QWidget *form, const QString &caption, const QSize &clientSize)
+{
+    form->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    form->setWindowTitle(caption);
+    form->setFixedSize(clientSize);
+    setProgramIcon(form);
+}
+
+void setProgramIcon(QWidget *form)
+{
+    form->setWindowIcon(programIcon());
+}
+
+} // namespace sorvex
