@@ -1,0 +1,200 @@
+#include "picturefolder.h"
+
+#include "app/form4.h"
+#include "app/programstart.h"
+#include "platform/formbutton.h"
+#include "platform/formfont.h"
+#include "platform/formtimer.h"
+#include "platform/messagebox.h"
+#include "platform/untrappederror.h"
+#include "reels/riru.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace sorvex;
+
+// The program's course: the disclaimer first, its OK to the main window,
+// a missing picture ending the program, and the ways the program ends.
+// Each case runs the real event loop and reads its exit status.
+class TestProgramStart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void disclaimerOpensAlone();
+    void okOpensTheMainWindowAtRest_data();
+    void okOpensTheMainWindowAtRest();
+    void missingPictureEndsWithoutTheMainWindow_data();
+    void missingPictureEndsWithoutTheMainWindow();
+    void closingTheDisclaimerEndsTheProgram();
+    void endButtonEndsTheProgram();
+    void closeBoxEndsTheProgram();
+
+private:
+    // Runs the event loop with `action` as its first event; returns the
+    // exit status.
+    int runWith(const std::function<void()> &action);
+
+    QStringList m_messages;
+    MessageHandler m_previousHandler;
+    std::unique_ptr<ProgramStart> m_program;
+};
+
+void TestProgramStart::initTestCase()
+{
+    installFormFontSubstitutes();
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TestProgramStart::init()
+{
+    m_messages.clear();
+    m_previousHandler = setMessageHandler([this](QWidget *, const QString &prompt) { m_messages.append(prompt); });
+    m_program = std::make_unique<ProgramStart>();
+}
+
+void TestProgramStart::cleanup()
+{
+    m_program.reset();
+    setMessageHandler(m_previousHandler);
+}
+
+int TestProgramStart::runWith(const std::function<void()> &action)
+{
+    QTimer::singleShot(0, action);
+    return QApplication::exec();
+}
+
+void TestProgramStart::disclaimerOpensAlone()
+{
+    testing::PictureFolder folder;
+    m_program->start();
+    Form4 *form = m_program->form4();
+    QVERIFY(form);
+    QVERIFY(form->isVisible());
+    QVERIFY(!m_program->riru());
+    QCOMPARE(form->size(), QSize(423, 230));
+    QVERIFY(form->windowIcon().isNull() || form->windowIcon().cacheKey() == QApplication::windowIcon().cacheKey());
+    QCOMPARE(form->focusWidget(), form->okButton());
+    QCOMPARE(form->okButton()->objectName(), QStringLiteral("Command1"));
+    QCOMPARE(form->okButton()->font().pointSizeF(), 18.0);
+    const auto labels = form->findChildren<QLabel *>();
+    QCOMPARE(labels.size(), 3);
+}
+
+void TestProgramStart::okOpensTheMainWindowAtRest_data()
+{
+    QTest::addColumn<bool>("byEnter");
+    QTest::newRow("OK clicked") << false;
+    QTest::newRow("Enter as soon as shown") << true;
+}
+
+void TestProgramStart::okOpensTheMainWindowAtRest()
+{
+    QFETCH(bool, byEnter);
+    testing::PictureFolder folder;
+    QIcon icon(QPixmap(32, 32));
+    m_program->setProgramIcon(icon);
+    QList<Riru *> loaded;
+    bool visibleWhenLoaded = true;
+    connect(m_program.get(), &ProgramStart::riruLoaded, this, [&](Riru *window) {
+        loaded.append(window);
+        visibleWhenLoaded = window->isVisible();
+    });
+    m_program->start();
+    QPointer<Form4> form = m_program->form4();
+    if (byEnter)
+        QTest::keyClick(form->okButton(), Qt::Key_Return);
+    else
+        form->okButton()->click();
+
+    QVERIFY(form.isNull() || !form->isVisible());
+    Riru *riru = m_program->riru();
+    QVERIFY(riru);
+    QVERIFY(riru->isVisible());
+    QCOMPARE(loaded, QList<Riru *>{riru});
+    QVERIFY(!visibleWhenLoaded);
+    QVERIFY(!riru->windowIcon().isNull());
+    QVERIFY(m_messages.isEmpty());
+    for (const char *name : {"cmstart", "autostart", "cmend", "r1ue", "r3sita", "Cmsousa", "Cmkaisetu", "Command9"})
+        QVERIFY2(riru->findChild<QWidget *>(QString::fromLatin1(name))->isEnabled(), name);
+    for (const char *name : {"r1stop", "r2stop", "r3stop", "autostop"})
+        QVERIFY2(!riru->findChild<QWidget *>(QString::fromLatin1(name))->isEnabled(), name);
+    QCOMPARE(riru->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), QStringLiteral("100"));
+    QCOMPARE(riru->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), QStringLiteral("1075"));
+    QCOMPARE(riru->r1jyoudan(), qint16(0));
+    // The disclaimer is unloaded for good once its click has returned.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(form.isNull());
+    QVERIFY(m_program->form4() == nullptr);
+    const auto windows = QApplication::topLevelWidgets();
+    const auto visible = std::count_if(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); });
+    QCOMPARE(visible, 1);
+}
+
+void TestProgramStart::missingPictureEndsWithoutTheMainWindow_data()
+{
+    QTest::addColumn<QString>("missing");
+    for (const QString &name : testing::PictureFolder::pictureNames())
+        QTest::newRow(qPrintable(name)) << name;
+}
+
+void TestProgramStart::missingPictureEndsWithoutTheMainWindow()
+{
+    QFETCH(QString, missing);
+    testing::PictureFolder folder(missing);
+    m_program->start();
+    const int status = runWith([this] { m_program->form4()->okButton()->click(); });
+    QCOMPARE(status, untrappedErrorExitStatus);
+    QVERIFY(!m_program->riru());
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY(m_messages.first().contains(missing));
+    QVERIFY(m_messages.first().contains(QDir::toNativeSeparators(QDir(folder.path()).absolutePath())));
+    QVERIFY(m_messages.first().contains(QStringLiteral("53")));
+}
+
+void TestProgramStart::closingTheDisclaimerEndsTheProgram()
+{
+    testing::PictureFolder folder;
+    m_program->start();
+    const int status = runWith([this] { m_program->form4()->close(); });
+    QCOMPARE(status, 0);
+    QVERIFY(!m_program->riru());
+}
+
+void TestProgramStart::endButtonEndsTheProgram()
+{
+    testing::PictureFolder folder;
+    m_program->start();
+    m_program->form4()->okButton()->click();
+    Riru *riru = m_program->riru();
+    QVERIFY(riru);
+    const int status = runWith([riru] { riru->findChild<FormButton *>(QStringLiteral("cmend"))->click(); });
+    QCOMPARE(status, 0);
+}
+
+void TestProgramStart::closeBoxEndsTheProgram()
+{
+    testing::PictureFolder folder;
+    m_program->start();
+    m_program->form4()->okButton()->click();
+    QPointer<Riru> riru = m_program->riru();
+    QVERIFY(riru);
+    const int status = runWith([riru] { riru->close(); });
+    QCOMPARE(status, 0);
+    QVERIFY(riru.isNull());
+}
+
+QTEST_MAIN(TestProgramStart)
+#include "tst_programstart.moc"
