@@ -2,6 +2,7 @@
 // and for Windows.
 #include "assets/programicon.h"
 
+#include <QFile>
 #include <QIcon>
 #include <QImage>
 #include <QSet>
@@ -26,6 +27,7 @@ private slots:
     void builtInIconIsTheSubmersible();
     void sixteenColourPicture();
     void windowsIconMatchesPng();
+    void desktopFilesNameTheIcon();
 };
 
 void TestProgramIcon::builtInIconIsTheSubmersible()
@@ -81,6 +83,29 @@ void TestProgramIcon::windowsIconMatchesPng()
                 continue;
             QCOMPARE(a, b);
         }
+    }
+}
+
+void TestProgramIcon::desktopFilesNameTheIcon()
+{
+    // The launcher and the software centre find the themed icon only under
+    // the application id the files themselves are named by.
+    const QString id = QStringLiteral("io.github.sorvex.Sorvex");
+    QFile desktop(assetPath("icons/io.github.sorvex.Sorvex.desktop"));
+    QVERIFY(desktop.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QStringList lines = QString::fromUtf8(desktop.readAll()).split(QLatin1Char('\n'));
+    QVERIFY(lines.contains(QStringLiteral("Icon=") + id));
+    QVERIFY(lines.contains(QStringLiteral("Exec=sorvex")));
+
+    QFile metainfo(assetPath("icons/io.github.sorvex.Sorvex.metainfo.xml"));
+    QVERIFY(metainfo.open(QIODevice::ReadOnly));
+    const QString xml = QString::fromUtf8(metainfo.readAll());
+    QVERIFY(xml.contains(QStringLiteral("<id>") + id + QStringLiteral("</id>")));
+    QVERIFY(xml.contains(QStringLiteral(">") + id + QStringLiteral(".desktop</launchable>")));
+
+    for (int size : {32, 64, 128}) {
+        const QImage png(QStringLiteral(SORVEX_ASSETS_DIR "/icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(id));
+        QCOMPARE(png.size(), QSize(size, size));
     }
 }
 
