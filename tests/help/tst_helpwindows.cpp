@@ -27,10 +27,19 @@ struct ShownMessage
 {
     QWidget *parent;
     QString prompt;
+    bool viewerVisible;
 };
 
 // Which of the three windows a table row is about.
 enum class Window { Guide, Terms, Viewer };
+
+int topLevelsNamed(const QString &name, bool visibleOnly = false)
+{
+    int count = 0;
+    for (const QWidget *widget : QApplication::topLevelWidgets())
+        count += widget->objectName() == name && (!visibleOnly || widget->isVisible());
+    return count;
+}
 
 } // namespace
 
@@ -95,7 +104,7 @@ void TestHelpWindows::init()
     m_help = std::make_unique<HelpWindows>(m_mainWindow.get());
     m_messages.clear();
     m_previousHandler = setMessageHandler([this](QWidget *parent, const QString &prompt) {
-        m_messages.append({parent, prompt});
+        m_messages.append({parent, prompt, topLevelsNamed(QStringLiteral("readme"), true) > 0});
     });
 }
 
@@ -161,13 +170,6 @@ static void addWindowRows()
     QTest::newRow("manual viewer") << Window::Viewer << QStringLiteral("readme");
 }
 
-static int topLevelsNamed(const QString &name)
-{
-    int count = 0;
-    for (const QWidget *widget : QApplication::topLevelWidgets())
-        count += widget->objectName() == name;
-    return count;
-}
 
 void TestHelpWindows::oneInstance_data()
 {
@@ -187,6 +189,7 @@ void TestHelpWindows::oneInstance()
     QCOMPARE(topLevelsNamed(name), 1);
     // Shown without an owner, so the main window stays usable beside it.
     QCOMPARE(first->parentWidget(), nullptr);
+    QVERIFY(!first->windowIcon().isNull());
 }
 
 void TestHelpWindows::enterOnOpeningHides_data()
@@ -343,6 +346,7 @@ void TestHelpWindows::missingManualReportedOncePerLoad()
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages.first().prompt, QStringLiteral("sorvex.txtがありません。"));
     QCOMPARE(m_messages.first().parent, m_mainWindow.get());
+    QVERIFY(!m_messages.first().viewerVisible);
     // After the message the viewer still opens, empty, in front of the main window.
     QVERIFY(viewer->isVisible());
     QVERIFY(m_mainWindow->isVisible());
