@@ -55,7 +55,15 @@ build)
     ;;
 run)
     build "$root/build" -DCMAKE_BUILD_TYPE=Release
-    exec "$root/build/tools/sorvex-judge/sorvex-judge" 1 1 1
+    if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+        echo "error: no display: sorvex is a desktop program and needs DISPLAY or WAYLAND_DISPLAY" >&2
+        echo "       (without a screen, try: xvfb-run -a tools/setup.sh run)" >&2
+        exit 1
+    fi
+    # The program reads its pictures and manual from its working folder,
+    # which the build fills with them.
+    cd "$root/build/run"
+    exec "$root/build/app/sorvex"
     ;;
 test)
     build "$root/build" -DCMAKE_BUILD_TYPE=Release
