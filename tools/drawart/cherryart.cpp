@@ -20,10 +20,10 @@ void drawStem(QImage &cell, const QPolygonF &stem)
 
 void drawHighlight(QImage &cell, int x, int y)
 {
-    // A short curved glint at the upper left of each fruit.
-    for (QPoint p : {QPoint(x, y + 3), QPoint(x, y + 2), QPoint(x + 1, y + 1), QPoint(x + 2, y),
-                     QPoint(x + 3, y), QPoint(x + 1, y + 2), QPoint(x + 2, y + 1)})
-        cell.setPixel(p, artcolour::opaque(artcolour::lightGrey));
+    // A curved glint at the upper left of each fruit, two pixels thick.
+    for (QPoint p : {QPoint(2, 0), QPoint(3, 0), QPoint(4, 0), QPoint(1, 1), QPoint(2, 1), QPoint(3, 1),
+                     QPoint(0, 2), QPoint(1, 2), QPoint(0, 3), QPoint(1, 3), QPoint(0, 4)})
+        cell.setPixel(p + QPoint(x, y), artcolour::opaque(artcolour::lightGrey));
 }
 } // namespace
 
@@ -40,16 +40,19 @@ void drawCherry(QImage &cell)
     for (int x = 60; x <= 82; ++x)
         cell.setPixel(x, 15 - (x - 60) / 4, artcolour::opaque(artcolour::black));
 
-    const PixelMask branch =
-        PixelMask::fromPolygon(QPolygonF({{30, 9}, {50, 8}, {58, 11}, {58, 16}, {49, 14}, {30, 15}}), w, h);
+    // The branch arches over both stems.
+    const PixelMask branch = PixelMask::fromPolygon(
+        QPolygonF({{28, 14}, {33, 10}, {42, 8}, {51, 8.5}, {59, 12}, {57, 16}, {50, 13}, {42, 12.5}, {35, 14},
+                   {30, 17}}),
+        w, h);
     branch.stamp(cell, artcolour::branchBrown, artcolour::black, 1);
 
     PixelMask::ellipse(QRect(QPoint(6, 27), QPoint(38, 57)), w, h)
         .stamp(cell, artcolour::sevenRed, artcolour::black, 2);
     PixelMask::ellipse(QRect(QPoint(40, 25), QPoint(72, 55)), w, h)
         .stamp(cell, artcolour::sevenRed, artcolour::black, 2);
-    drawHighlight(cell, 13, 33);
-    drawHighlight(cell, 47, 31);
+    drawHighlight(cell, 12, 32);
+    drawHighlight(cell, 46, 30);
 }
 
 } // namespace sorvex

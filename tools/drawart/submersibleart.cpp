@@ -26,12 +26,12 @@ void drawSubmersible(QImage &cell)
         .stamp(cell, artcolour::black, artcolour::lightGrey, 1);
 
     // Stern fins behind the hull.
-    fill(cell, QRect(QPoint(86, 24), QPoint(88, 56)), artcolour::paleYellow);
+    fill(cell, QRect(QPoint(85, 23), QPoint(87, 57)), artcolour::paleYellow);
     fill(cell, QRect(QPoint(76, 39), QPoint(95, 41)), artcolour::paleYellow);
 
     const PixelMask bow = PixelMask::ellipse(QRect(QPoint(6, 30), QPoint(36, 50)), w, h);
-    const PixelMask midships = PixelMask::rectangle(QRect(QPoint(20, 30), QPoint(76, 50)), w, h);
-    const PixelMask stern = PixelMask::fromPolygon(QPolygonF({{76, 30}, {86, 35}, {86, 46}, {76, 51}}), w, h);
+    const PixelMask midships = PixelMask::rectangle(QRect(QPoint(20, 30), QPoint(74, 50)), w, h);
+    const PixelMask stern = PixelMask::fromPolygon(QPolygonF({{74, 30}, {90, 36}, {90, 45}, {74, 51}}), w, h);
     const PixelMask tower =
         PixelMask::fromPolygon(QPolygonF({{33, 31}, {36, 18}, {52, 18}, {57, 31}}), w, h);
     const PixelMask hull = bow.united(midships).united(stern);

@@ -31,6 +31,9 @@ void drawTorpedo(QImage &cell)
     PixelMask::fromPolygon(topFin, w, h).stamp(cell, artcolour::torpedoGreen, artcolour::black, 1);
     PixelMask::fromPolygon(mirrored(topFin), w, h).stamp(cell, artcolour::torpedoGreen, artcolour::black, 1);
 
+    // Propeller blades seen edge-on, then the hub in front of them.
+    PixelMask::rectangle(QRect(QPoint(78, 24), QPoint(80, 39)), w, h)
+        .stamp(cell, artcolour::torpedoGreen, artcolour::black, 1);
     PixelMask::ellipse(QRect(QPoint(76, 28), QPoint(83, 35)), w, h)
         .stamp(cell, artcolour::torpedoGreen, artcolour::black, 1);
 
