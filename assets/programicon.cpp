@@ -10,7 +10,7 @@ QIcon programIcon()
     QIcon builtIn(QStringLiteral(":/icons/sorvex.png"));
     builtIn.addFile(QStringLiteral(":/icons/hicolor/64x64/apps/io.github.sorvex.Sorvex.png"));
     builtIn.addFile(QStringLiteral(":/icons/hicolor/128x128/apps/io.github.sorvex.Sorvex.png"));
-    return QIcon::fromTheme(QStringLiteral("io.github.sorvex.Sorvex"), builtIn);
+    return QIcon::fromTheme(QLatin1String(applicationId), builtIn);
 }
 
 } // namespace sorvex

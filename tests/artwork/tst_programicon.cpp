@@ -90,7 +90,7 @@ void TestProgramIcon::desktopFilesNameTheIcon()
 {
     // The launcher and the software centre find the themed icon only under
     // the application id the files themselves are named by.
-    const QString id = QStringLiteral("io.github.sorvex.Sorvex");
+    const QString id = QLatin1String(applicationId);
     QFile desktop(assetPath("icons/io.github.sorvex.Sorvex.desktop"));
     QVERIFY(desktop.open(QIODevice::ReadOnly | QIODevice::Text));
     const QStringList lines = QString::fromUtf8(desktop.readAll()).split(QLatin1Char('\n'));

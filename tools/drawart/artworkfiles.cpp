@@ -1,5 +1,7 @@
 #include "artworkfiles.h"
 
+#include "assets/programicon.h"
+
 #include "bmpfile.h"
 #include "icofile.h"
 #include "lampart.h"

@@ -20,8 +20,4 @@ QList<ArtworkFile> assetFiles();
 // Enlarged previews for the documentation, relative to docs/.
 QList<ArtworkFile> previewFiles();
 
-// The reverse-DNS application id that names the desktop files and the
-// themed icon.
-inline constexpr char applicationId[] = "io.github.sorvex.Sorvex";
-
 } // namespace sorvex

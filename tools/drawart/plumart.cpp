@@ -7,6 +7,7 @@
 #include <QPolygonF>
 
 #include <cmath>
+#include <numbers>
 
 namespace sorvex {
 
@@ -19,7 +20,7 @@ constexpr int h = cellHeight;
 void arc(QImage &cell, double cx, double cy, double rx, double ry, int from, int to, QRgb colour)
 {
     for (int step = from * 4; step <= to * 4; ++step) {
-        const double angle = step / 4.0 * M_PI / 180.0;
+        const double angle = step / 4.0 * std::numbers::pi / 180.0;
         const int x = static_cast<int>(std::lround(cx + rx * std::cos(angle)));
         const int y = static_cast<int>(std::lround(cy - ry * std::sin(angle)));
         cell.setPixel(x, y, artcolour::opaque(colour));
