@@ -20,8 +20,8 @@ void fill(QImage &cell, const QRect &box, QRgb colour)
 
 void drawSubmersible(QImage &cell)
 {
-    // The dark sea the boat runs in spans the whole cell, so two boats on
-    // adjacent cells join into one band.
+    // The dark sea the boat runs in spans the cell from edge to edge; the
+    // reel window shows it cut off by the bars at either side.
     PixelMask::rectangle(QRect(QPoint(0, 4), QPoint(99, 59)), w, h)
         .stamp(cell, artcolour::black, artcolour::lightGrey, 1);
 
