@@ -2,6 +2,7 @@
 
 #include "platform/formbutton.h"
 #include "platform/formfont.h"
+#include "platform/formlabel.h"
 #include "platform/twips.h"
 
 #include <QCloseEvent>
@@ -14,10 +15,9 @@ namespace {
 QLabel *addLabel(QWidget *parent, const QString &text, const QRect &geometry, qreal points, bool bold,
                  const QColor &textColour)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new FormLabel(text, parent);
     label->setGeometry(geometry);
     label->setFont(formFont(points, bold));
-    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
@@ -48,9 +48,8 @@ Form4::Form4(QWidget *parent)
     tip.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
     title->setPalette(tip);
     addLabel(this, QStringLiteral("注意！"), twipsRect(840, 1080, 1095, 255), 11.25, true, QColor(255, 0, 0));
-    QLabel *disclaimer = addLabel(this, QStringLiteral("   データの入力には、細心の注意を払ったつもりですが、  リーチ目等の間違い等による 、実践等における負債、      トラブル等は、一切責任を負えません。                       自分の責任において、適の戦艦を撃沈して下さい。"), twipsRect(840, 1500, 4695, 855), 9.75, false,
+    addLabel(this, QStringLiteral("   データの入力には、細心の注意を払ったつもりですが、  リーチ目等の間違い等による 、実践等における負債、      トラブル等は、一切責任を負えません。                       自分の責任において、適の戦艦を撃沈して下さい。"), twipsRect(840, 1500, 4695, 855), 9.75, false,
                                   QColor(192, 0, 0));
-    disclaimer->setWordWrap(true);
 
     m_Command1 = new FormButton(QStringLiteral("ＯＫ"), this);
     m_Command1->setObjectName(QStringLiteral("Command1"));

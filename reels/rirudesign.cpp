@@ -6,6 +6,7 @@
 
 #include "platform/formbutton.h"
 #include "platform/formfont.h"
+#include "platform/formlabel.h"
 #include "platform/formline.h"
 #include "platform/formtimer.h"
 #include "platform/picturebox.h"
@@ -103,7 +104,6 @@ void Riru::buildPicturesLabelsAndLines()
     addLabel(QStringLiteral("Label5"), QStringLiteral("解説"), twips(6960, 2520, 1215, 255), 12, false);
     m_lbyakumei = addLabel(QStringLiteral("lbyakumei"), QStringLiteral("ＢＩＧじゃ～！！"),
                            twips(6840, 2940, 3135, 915), 14.25, false);
-    m_lbyakumei->setWordWrap(true);
     QPalette tip = m_lbyakumei->palette();
     tip.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
     m_lbyakumei->setPalette(tip);
@@ -203,11 +203,10 @@ void Riru::buildButtonsAndBoxes()
 
 QLabel *Riru::addLabel(const QString &name, const QString &caption, const QRect &twips, qreal points, bool centred)
 {
-    auto *label = new QLabel(caption, this);
+    auto *label = new FormLabel(caption, this);
     label->setObjectName(name);
     label->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     label->setFont(formFont(points, true));
-    label->setTextFormat(Qt::PlainText);
     label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     label->setAutoFillBackground(true);
     return label;

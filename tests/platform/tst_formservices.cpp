@@ -1,3 +1,4 @@
+#include "platform/formlabel.h"
 #include "platform/formtimer.h"
 #include "platform/messagebox.h"
 #include "platform/picturefile.h"
@@ -28,6 +29,8 @@ private slots:
     void missingOrUnreadablePictureIsError53_data();
     void missingOrUnreadablePictureIsError53();
     void untrappedErrorIsReportedAndEndsWithNonZeroStatus();
+    void labelWrapsLikeTheToolkit_data();
+    void labelWrapsLikeTheToolkit();
 };
 
 void TestFormServices::timerTicksOnlyWhenEnabledWithAnInterval_data()
@@ -135,6 +138,36 @@ void TestFormServices::untrappedErrorIsReportedAndEndsWithNonZeroStatus()
     QVERIFY(!ranOn);
     QCOMPARE(shown.size(), 1);
     QVERIFY(shown.first().contains(QStringLiteral("'6'")));
+}
+
+void TestFormServices::labelWrapsLikeTheToolkit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("widthOf");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("breaks before any character")
+        << QStringLiteral("注意注意注") << QStringLiteral("注意") << QStringList{"注意", "注意", "注"};
+    QTest::newRow("blanks take their width")
+        << QStringLiteral("注意    注意") << QStringLiteral("注意    ") << QStringList{"注意    ", "注意"};
+    QTest::newRow("blanks push the next phrase down")
+        << QStringLiteral("注 意") << QStringLiteral("注 ") << QStringList{"注 ", "意"};
+    QTest::newRow("blanks starting a wrapped line are dropped")
+        << QStringLiteral("注意      意") << QStringLiteral("注意 ") << QStringList{"注意 ", "意"};
+    QTest::newRow("leading blanks of the text stay")
+        << QStringLiteral("   注") << QStringLiteral("   注") << QStringList{"   注"};
+    QTest::newRow("CR LF starts a line")
+        << QStringLiteral("ＢＩＧです。\r\n適戦艦") << QStringLiteral("ＢＩＧです。適戦艦")
+        << QStringList{"ＢＩＧです。", "適戦艦"};
+}
+
+void TestFormServices::labelWrapsLikeTheToolkit()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, widthOf);
+    QFETCH(QStringList, lines);
+    FormLabel label(text);
+    QCOMPARE(label.text(), text);
+    QCOMPARE(label.wrappedLines(QFontMetrics(label.font()).horizontalAdvance(widthOf)), lines);
 }
 
 QTEST_MAIN(TestFormServices)

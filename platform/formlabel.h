@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QLabel>
+
+namespace sorvex {
+
+// A label that wraps long text the way the forms toolkit does for Japanese
+// text: a line may break before any character, and blanks take up their
+// width instead of hanging past the edge, so a run of blanks pushes the
+// text after it onto the next line. Blanks at the start of a wrapped line
+// are dropped. CR LF (or LF) starts a new line.
+class FormLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit FormLabel(const QString &text, QWidget *parent = nullptr);
+
+    // The text as it is drawn, one entry per line, at the given width in pixels.
+    QStringList wrappedLines(int width) const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace sorvex
