@@ -85,35 +85,31 @@ void Riru::enableControls(std::initializer_list<QWidget *> controls, bool enable
         control->setEnabled(enabled);
 }
 
-bool Riru::acceptBoxReading(QLineEdit *box, QString &lastValid, const std::optional<IntervalReading> &reading,
-                            const QString &boxCaption)
+bool Riru::rejectBoxText(QLineEdit *box, const QString &lastValid, const std::optional<IntervalReading> &reading,
+                         const QString &boxCaption)
 {
-    if (!reading) {
-        showMessage(this, QStringLiteral("「%1」(%2) には 0 から 32767 までの整数を入力してください。")
-                              .arg(boxCaption, box->objectName()));
-        box->setText(lastValid);
+    if (reading)
         return false;
-    }
-    box->setText(reading->boxText);
-    lastValid = reading->boxText;
+    showMessage(this, QStringLiteral("「%1」(%2) には 0 から 32767 までの整数を入力してください。")
+                          .arg(boxCaption, box->objectName()));
+    box->setText(lastValid);
     return true;
 }
 
-std::optional<qint16> Riru::readTimint()
+qint16 Riru::acceptBoxText(QLineEdit *box, QString &lastValid, const IntervalReading &reading)
 {
-    const std::optional<IntervalReading> reading = readReelInterval(m_Text1->text());
-    if (!acceptBoxReading(m_Text1, m_lastValidText1, reading, m_Label1->text()))
-        return std::nullopt;
-    return reading->milliseconds;
+    box->setText(reading.boxText);
+    lastValid = reading.boxText;
+    return reading.milliseconds;
 }
 
 void Riru::cmstartClick()
 {
-    const std::optional<qint16> interval = readTimint();
-    if (!interval)
+    const std::optional<IntervalReading> speed = readReelInterval(m_Text1->text());
+    if (rejectBoxText(m_Text1, m_lastValidText1, speed, m_Label1->text()))
         return;
     m_stopped.fill(0);
-    m_timint = *interval;
+    m_timint = acceptBoxText(m_Text1, m_lastValidText1, *speed);
     for (FormTimer *timer : m_reelTimers)
         timer->setInterval(m_timint);
     clearResult();
@@ -166,22 +162,21 @@ void Riru::moveReel(int index, qint16 offset)
 
 void Riru::autostartClick()
 {
-    // Both boxes are checked before anything changes, so bad text leaves the
-    // window at rest.
-    const std::optional<qint16> interval = readTimint();
-    if (!interval)
-        return;
+    // Both boxes are checked before anything changes, so bad text in either
+    // leaves the window at rest with both boxes as they were.
+    const std::optional<IntervalReading> speed = readReelInterval(m_Text1->text());
     const std::optional<IntervalReading> sequencer = readSequencerInterval(m_Text3->text());
-    if (!acceptBoxReading(m_Text3, m_lastValidText3, sequencer, m_Label4->text()))
+    if (rejectBoxText(m_Text1, m_lastValidText1, speed, m_Label1->text())
+        || rejectBoxText(m_Text3, m_lastValidText3, sequencer, m_Label4->text()))
         return;
 
     enableControls({m_cmstart, m_stop[0], m_stop[1], m_stop[2], m_cmend, m_ue[0], m_sita[0], m_ue[1], m_sita[1],
                     m_ue[2], m_sita[2]},
                    false);
-    m_timint = *interval;
+    m_timint = acceptBoxText(m_Text1, m_lastValidText1, *speed);
     for (FormTimer *timer : m_reelTimers)
         timer->setInterval(m_timint);
-    m_Timer4->setInterval(sequencer->milliseconds);
+    m_Timer4->setInterval(acceptBoxText(m_Text3, m_lastValidText3, *sequencer));
     for (FormTimer *timer : m_reelTimers)
         timer->setEnabled(true);
     m_Timer4->setEnabled(true);

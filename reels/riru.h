@@ -87,9 +87,11 @@ private:
                           bool bold);
     QLineEdit *addTextBox(const QString &name, const QString &text, const QRect &twips);
 
-    std::optional<qint16> readTimint();
-    bool acceptBoxReading(QLineEdit *box, QString &lastValid, const std::optional<IntervalReading> &reading,
-                          const QString &boxCaption);
+    // Typed text that gives no interval: a message naming the box and the
+    // accepted range, and the box gets back its last valid text.
+    bool rejectBoxText(QLineEdit *box, const QString &lastValid, const std::optional<IntervalReading> &reading,
+                       const QString &boxCaption);
+    qint16 acceptBoxText(QLineEdit *box, QString &lastValid, const IntervalReading &reading);
 
     void yaku();
     void showResultSwitching();
