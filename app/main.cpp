@@ -1,12 +1,8 @@
 #include "app/programstart.h"
-
+#include "assets/programicon.h"
 #include "platform/formfont.h"
 
 #include <QApplication>
-
-#if __has_include("assets/programicon.h")
-#include "assets/programicon.h"
-#endif
 
 int main(int argc, char *argv[])
 {
@@ -19,9 +15,7 @@ int main(int argc, char *argv[])
     sorvex::installFormFontSubstitutes();
 
     sorvex::ProgramStart program;
-#if __has_include("assets/programicon.h")
     program.setProgramIcon(sorvex::programIcon());
-#endif
     program.start();
     return QApplication::exec();
 }

@@ -17,7 +17,7 @@
 namespace sorvex {
 
 namespace {
-const QString winMark = QStringLiteral("WIN");
+const QString winMarkText = QStringLiteral("WIN");
 } // namespace
 
 Riru::Riru(QWidget *parent)
@@ -252,7 +252,7 @@ void Riru::yaku()
 void Riru::showResultSwitching()
 {
     yaku();
-    if (m_tamaya == winMark)
+    if (m_tamaya == winMarkText)
         m_Image4->show();
     m_lbyakumei->setText(m_yakumei);
 }
@@ -260,7 +260,7 @@ void Riru::showResultSwitching()
 void Riru::showResultSetting()
 {
     yaku();
-    m_Image4->setVisible(m_tamaya == winMark);
+    m_Image4->setVisible(m_tamaya == winMarkText);
     m_lbyakumei->setText(m_yakumei);
 }
 
