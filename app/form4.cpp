@@ -32,8 +32,9 @@ Form4::Form4(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form4"));
-    // A fixed frame with neither title bar nor control box.
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint);
+    // A fixed frame with neither title bar nor control box, kept out of the
+    // task bar.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint);
     setFixedSize(twipsRect(0, 0, 6345, 3450).size());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
