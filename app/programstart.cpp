@@ -2,6 +2,7 @@
 
 #include "form4.h"
 
+#include "help/helpwindows.h"
 #include "platform/runtimeerror.h"
 #include "platform/untrappederror.h"
 #include "reels/riru.h"
@@ -32,6 +33,7 @@ ProgramStart::ProgramStart(QObject *parent)
 
 ProgramStart::~ProgramStart()
 {
+    m_helpWindows.reset();
     m_riru.unload();
     m_form4.unload();
 }
@@ -62,8 +64,18 @@ Riru *ProgramStart::createRiru()
         window->setWindowIcon(m_programIcon);
     centreOnScreen(window.get());
     connect(window.get(), &Riru::endRequested, qApp, &QCoreApplication::quit);
+    connectHelpButtons(window.get());
     emit riruLoaded(window.get());
     return window.release();
+}
+
+void ProgramStart::connectHelpButtons(Riru *window)
+{
+    m_helpWindows = std::make_unique<HelpWindows>(window);
+    HelpWindows *help = m_helpWindows.get();
+    connect(window, &Riru::cmsousaClicked, this, [help] { help->showOperationGuide(); });
+    connect(window, &Riru::cmkaisetuClicked, this, [help] { help->showTermsWindow(); });
+    connect(window, &Riru::command9Clicked, this, [help] { help->showManualViewer(); });
 }
 
 void ProgramStart::disclaimerAccepted()

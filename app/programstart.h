@@ -5,9 +5,12 @@
 #include <QIcon>
 #include <QObject>
 
+#include <memory>
+
 namespace sorvex {
 
 class Form4;
+class HelpWindows;
 class Riru;
 
 // The program's course from start to end: the disclaimer alone, then the
@@ -30,6 +33,9 @@ public:
 
     Form4 *form4() const;
     Riru *riru() const;
+    // The operation guide, terms window and manual viewer that the main
+    // window's help buttons open; nullptr until the main window has loaded.
+    HelpWindows *helpWindows() const { return m_helpWindows.get(); }
 
 signals:
     // The main window has loaded and is about to be shown: the moment to
@@ -40,8 +46,11 @@ private:
     void disclaimerAccepted();
     Riru *createRiru();
 
+    void connectHelpButtons(Riru *window);
+
     FormHolder<Form4> m_form4;
     FormHolder<Riru> m_riru;
+    std::unique_ptr<HelpWindows> m_helpWindows;
     QIcon m_programIcon;
 };
 

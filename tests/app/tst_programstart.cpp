@@ -2,6 +2,10 @@
 
 #include "app/form4.h"
 #include "app/programstart.h"
+#include "help/fkaisetu.h"
+#include "help/fsousa.h"
+#include "help/helpwindows.h"
+#include "help/readme.h"
 #include "platform/formbutton.h"
 #include "platform/formfont.h"
 #include "platform/formtimer.h"
@@ -38,6 +42,7 @@ private slots:
     void missingPictureEndsWithoutTheMainWindow_data();
     void missingPictureEndsWithoutTheMainWindow();
     void closingTheDisclaimerEndsTheProgram();
+    void helpButtonsOpenOneWindowEach();
     void endButtonEndsTheProgram();
     void closeBoxEndsTheProgram();
 
@@ -173,6 +178,32 @@ void TestProgramStart::closingTheDisclaimerEndsTheProgram()
     QVERIFY(!m_program->riru());
 }
 
+void TestProgramStart::helpButtonsOpenOneWindowEach()
+{
+    testing::PictureFolder folder; // holds no manual
+    m_program->start();
+    m_program->form4()->okButton()->click();
+    Riru *riru = m_program->riru();
+    HelpWindows *help = m_program->helpWindows();
+    QVERIFY(riru && help);
+    QVERIFY(!help->operationGuide() && !help->termsWindow() && !help->manualViewer());
+
+    for (int press = 0; press < 2; ++press) {
+        for (const char *button : {"Cmsousa", "Cmkaisetu", "Command9"})
+            riru->findChild<FormButton *>(QString::fromLatin1(button))->click();
+    }
+    QVERIFY(help->operationGuide() && help->operationGuide()->isVisible());
+    QVERIFY(help->termsWindow() && help->termsWindow()->isVisible());
+    QVERIFY(help->manualViewer() && help->manualViewer()->isVisible());
+    int guides = 0;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        guides += qobject_cast<Fsousa *>(window) != nullptr;
+    QCOMPARE(guides, 1);
+    // The manual is read once per load of the viewer, so the second press
+    // does not report the missing file again.
+    QCOMPARE(m_messages, QStringList{QStringLiteral("sorvex.txtがありません。")});
+}
+
 void TestProgramStart::endButtonEndsTheProgram()
 {
     testing::PictureFolder folder;
@@ -180,6 +211,9 @@ void TestProgramStart::endButtonEndsTheProgram()
     m_program->form4()->okButton()->click();
     Riru *riru = m_program->riru();
     QVERIFY(riru);
+    // Information windows left open do not keep the program alive.
+    riru->findChild<FormButton *>(QStringLiteral("Cmsousa"))->click();
+    QVERIFY(m_program->helpWindows()->operationGuide()->isVisible());
     const int status = runWith([riru] { riru->findChild<FormButton *>(QStringLiteral("cmend"))->click(); });
     QCOMPARE(status, 0);
 }
