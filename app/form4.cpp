@@ -1,8 +1,8 @@
 #include "form4.h"
 
+#include "help/formcontrols.h"
 #include "platform/formbutton.h"
 #include "platform/formfont.h"
-#include "platform/formlabel.h"
 #include "platform/twips.h"
 
 #include <QCloseEvent>
@@ -12,13 +12,10 @@ namespace sorvex {
 
 namespace {
 
-QLabel *addLabel(QWidget *parent, const QString &text, const QRect &geometry, qreal points, bool bold,
-                 const QColor &textColour)
+QLabel *addColouredLabel(QWidget *parent, const QString &text, const QRect &geometry, qreal points, bool bold,
+                         const QColor &textColour)
 {
-    auto *label = new FormLabel(text, parent);
-    label->setGeometry(geometry);
-    label->setFont(formFont(points, bold));
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QLabel *label = addLabel(parent, text, geometry, formFont(points, bold));
     label->setAutoFillBackground(true);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, textColour);
@@ -42,15 +39,15 @@ Form4::Form4(QWidget *parent)
     setAutoFillBackground(true);
 
     // Back to front, so that each control covers the ones before it.
-    QLabel *title = addLabel(this, QStringLiteral("Sorvex (順押し版）"), twipsRect(120, 240, 6135, 495), 20.25, true,
-                             QColor(0, 0, 255));
+    QLabel *title = addColouredLabel(this, QStringLiteral("Sorvex (順押し版）"), twipsRect(120, 240, 6135, 495), 20.25,
+                                     true, QColor(0, 0, 255));
     title->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette tip = title->palette();
     tip.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
     title->setPalette(tip);
-    addLabel(this, QStringLiteral("注意！"), twipsRect(840, 1080, 1095, 255), 11.25, true, QColor(255, 0, 0));
-    addLabel(this, QStringLiteral("   データの入力には、細心の注意を払ったつもりですが、  リーチ目等の間違い等による 、実践等における負債、      トラブル等は、一切責任を負えません。                       自分の責任において、適の戦艦を撃沈して下さい。"), twipsRect(840, 1500, 4695, 855), 9.75, false,
-                                  QColor(192, 0, 0));
+    addColouredLabel(this, QStringLiteral("注意！"), twipsRect(840, 1080, 1095, 255), 11.25, true, QColor(255, 0, 0));
+    addColouredLabel(this, QStringLiteral("   データの入力には、細心の注意を払ったつもりですが、  リーチ目等の間違い等による 、実践等における負債、      トラブル等は、一切責任を負えません。                       自分の責任において、適の戦艦を撃沈して下さい。"), twipsRect(840, 1500, 4695, 855), 9.75, false,
+                     QColor(192, 0, 0));
 
     m_Command1 = new FormButton(QStringLiteral("ＯＫ"), this);
     m_Command1->setObjectName(QStringLiteral("Command1"));

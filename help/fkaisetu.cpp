@@ -1,6 +1,7 @@
 #include "fkaisetu.h"
 
 #include "help/formcontrols.h"
+#include "platform/formfont.h"
 #include "platform/twips.h"
 
 #include <QLabel>
@@ -55,7 +56,7 @@ Fkaisetu::Fkaisetu(QWidget *parent)
     setObjectName(QStringLiteral("Fkaisetu"));
     setFixedToolFrame(this, QStringLiteral("解説用語の説明"), twipsRect(0, 0, 6810, 6615).size());
 
-    const QFont font = designFont(9.75, true);
+    const QFont font = formFont(9.75, true);
 
     QLabel *rules = addLabel(this, QStringLiteral("リーチ目は、３枚がけ、順押しが基準です。                             挟み打ちの場合も、リーチ目になりますが、子役はずれの物は、   順押しでリーチ目になる物以外、すべて無効です。                    たとえば、中リールの「チェリー、プラム、チェリー」は、順押しでも、 リーチ目になる出目だけがリーチ目になります。                        さらに、１，２枚がけ 及び、中押し、逆押しは、除きます"), twipsRect(240, 120, 5895, 1275), font);
     setTextColour(rules, QColor(0, 0, 255));
@@ -70,7 +71,7 @@ Fkaisetu::Fkaisetu(QWidget *parent)
     addLabel(this, QStringLiteral("リール制御を解析したわけでは、無いので、止まらない目で止まるかもしれません。ご了承ください。"), twipsRect(120, 5040, 4695, 495), font);
     addLabel(this, QStringLiteral("「リーチ目だけど止まらない」の基準は、参考にした リーチ目表に無いものに付けました。 またこの場合、ボーナス成立後の子役を取りこぼした時は、 止まる可能性があります。"), twipsRect(120, 5520, 4695, 855), font);
 
-    m_Command1 = addButton(this, QStringLiteral("ＯＫ"), twipsRect(5040, 5940, 1575, 495), designFont(14.25, true));
+    m_Command1 = addButton(this, QStringLiteral("ＯＫ"), twipsRect(5040, 5940, 1575, 495), formFont(14.25, true));
     m_Command1->setObjectName(QStringLiteral("Command1"));
     connect(m_Command1, &QPushButton::clicked, this, &QWidget::hide);
     m_Command1->setFocus();

@@ -2,22 +2,14 @@
 
 #include "assets/programicon.h"
 #include "platform/formbutton.h"
-#include "platform/formfont.h"
+#include "platform/formlabel.h"
 
 #include <QFont>
-#include <QLabel>
 #include <QLineEdit>
 #include <QIcon>
 #include <QSize>
 
 namespace sorvex {
-
-QFont designFont(qreal points, bool bold)
-{
-    QFont font = formFont(points, bold);
-    font.setHintingPreference(QFont::PreferFullHinting);
-    return font;
-}
 
 namespace {
 template<typename Control>
@@ -31,10 +23,8 @@ Control *place(Control *control, const QRect &geometry, const QFont &font)
 
 QLabel *addLabel(QWidget *form, const QString &text, const QRect &geometry, const QFont &font)
 {
-    auto *label = place(new QLabel(text, form), geometry, font);
-    label->setTextFormat(Qt::PlainText);
+    auto *label = place(new FormLabel(text, form), geometry, font);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
     return label;
 }
 

@@ -1,6 +1,7 @@
 #include "fsousa.h"
 
 #include "help/formcontrols.h"
+#include "platform/formfont.h"
 #include "platform/formline.h"
 #include "platform/twips.h"
 
@@ -27,13 +28,13 @@ Fsousa::Fsousa(QWidget *parent)
     setObjectName(QStringLiteral("Fsousa"));
     setFixedToolFrame(this, QStringLiteral("操作法の説明"), twipsRect(0, 0, 7410, 7530).size());
 
-    const QFont reelButtonFont = designFont(20.25, false);
-    const QFont arrowFont = designFont(18, false);
-    const QFont note = designFont(9.75, true);
-    const QFont boxFont = designFont(15.75, true);
-    const QFont heading = designFont(12, true);
-    const QFont explanation = designFont(11.25, true);
-    const QFont autoButtonFont = designFont(9.75, true);
+    const QFont reelButtonFont = formFont(20.25, false);
+    const QFont arrowFont = formFont(18, false);
+    const QFont note = formFont(9.75, true);
+    const QFont boxFont = formFont(15.75, true);
+    const QFont heading = formFont(12, true);
+    const QFont explanation = formFont(11.25, true);
+    const QFont autoButtonFont = formFont(9.75, true);
 
     const QString upTip = QStringLiteral("左リールを１コマ上に移動します。");
     const QString downTip = QStringLiteral("左リールを１コマ下に移動します。");
@@ -77,11 +78,11 @@ Fsousa::Fsousa(QWidget *parent)
     QPushButton *autoStart = addMock(this, "autoStartMock", QStringLiteral("Ａｕｔｏ Ｓｔａｒｔ"), twipsRect(240, 5400, 1575, 495), autoButtonFont);
     addLabel(this, QStringLiteral("設定した時間で、スタート、ストップを行い、リーチ目を表示します。"), twipsRect(2040, 5400, 4695, 615), heading);
     QPushButton *autoStop = addMock(this, "autoStopMock", QStringLiteral("Ａｕｔｏ Ｓｔｏｐ"), twipsRect(240, 6120, 1575, 495), autoButtonFont);
-    addLabel(this, QStringLiteral("Ａｕｔｏ動作を停止します。"), twipsRect(2040, 6120, 3375, 495), designFont(14.25, true));
+    addLabel(this, QStringLiteral("Ａｕｔｏ動作を停止します。"), twipsRect(2040, 6120, 3375, 495), formFont(14.25, true));
     QPushButton *end = addMock(this, "endMock", QStringLiteral("終了"), twipsRect(240, 6840, 1575, 495), heading);
     addLabel(this, QStringLiteral("ソフトを終了します。"), twipsRect(2040, 6840, 3015, 495), heading);
 
-    m_Command1 = addButton(this, QStringLiteral("OK"), twipsRect(5640, 6720, 1575, 615), designFont(14.25, true));
+    m_Command1 = addButton(this, QStringLiteral("OK"), twipsRect(5640, 6720, 1575, 615), formFont(14.25, true));
     m_Command1->setObjectName(QStringLiteral("Command1"));
     connect(m_Command1, &QPushButton::clicked, this, &QWidget::hide);
 

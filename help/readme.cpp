@@ -2,6 +2,7 @@
 
 #include "help/formcontrols.h"
 #include "help/manualfile.h"
+#include "platform/formfont.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"
 
@@ -29,14 +30,14 @@ Readme::Readme(QWidget *mainWindow, QWidget *parent)
     m_Text1 = new QPlainTextEdit(this);
     m_Text1->setObjectName(QStringLiteral("Text1"));
     m_Text1->setGeometry(twipsRect(0, 120, 7695, 4455));
-    m_Text1->setFont(designFont(9, false));
+    m_Text1->setFont(formFont(9, false));
     m_Text1->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab stays a focus key, as in a text box of the forms the window copies.
     m_Text1->setTabChangesFocus(true);
 
-    m_Command1 = addButton(this, QStringLiteral("閉　じ　る"), twipsRect(2880, 4680, 1455, 615), designFont(14.25, true));
+    m_Command1 = addButton(this, QStringLiteral("閉　じ　る"), twipsRect(2880, 4680, 1455, 615), formFont(14.25, true));
     m_Command1->setObjectName(QStringLiteral("Command1"));
     connect(m_Command1, &QPushButton::clicked, this, &QWidget::hide);
 

@@ -13,6 +13,7 @@ QString formFontFamily();
 void installFormFontSubstitutes();
 
 // The design face at a size in points; bold means weight 700, else 400.
+// Glyphs advance by whole pixels.
 QFont formFont(qreal points, bool bold);
 
 } // namespace sorvex

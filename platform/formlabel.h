@@ -5,10 +5,13 @@
 namespace sorvex {
 
 // A label that wraps long text the way the forms toolkit does for Japanese
-// text: a line may break before any character, and blanks take up their
-// width instead of hanging past the edge, so a run of blanks pushes the
-// text after it onto the next line. Blanks at the start of a wrapped line
-// are dropped. CR LF (or LF) starts a new line.
+// text: blanks take up their width instead of hanging past the edge, so a
+// run of blanks pushes the text after it onto the next line, and blanks at
+// the start of a wrapped line are dropped. A line breaks between any two
+// characters except where Japanese line-breaking rules forbid it (before
+// small kana, the long vowel mark, closing brackets and punctuation; after
+// opening brackets); a run without any such place that is wider than the
+// label breaks before any character. CR LF (or LF) starts a new line.
 class FormLabel : public QLabel
 {
     Q_OBJECT
