@@ -1,3 +1,4 @@
+#include "messagerecorder.h"
 #include "picturefolder.h"
 
 #include "app/form4.h"
@@ -9,7 +10,6 @@
 #include "platform/formbutton.h"
 #include "platform/formfont.h"
 #include "platform/formtimer.h"
-#include "platform/messagebox.h"
 #include "platform/untrappederror.h"
 #include "reels/riru.h"
 
@@ -51,8 +51,7 @@ private:
     // exit status.
     int runWith(const std::function<void()> &action);
 
-    QStringList m_messages;
-    MessageHandler m_previousHandler;
+    std::unique_ptr<testing::MessageRecorder> m_recorder;
     std::unique_ptr<ProgramStart> m_program;
 };
 
@@ -64,15 +63,14 @@ void TestProgramStart::initTestCase()
 
 void TestProgramStart::init()
 {
-    m_messages.clear();
-    m_previousHandler = setMessageHandler([this](QWidget *, const QString &prompt) { m_messages.append(prompt); });
+    m_recorder = std::make_unique<testing::MessageRecorder>();
     m_program = std::make_unique<ProgramStart>();
 }
 
 void TestProgramStart::cleanup()
 {
     m_program.reset();
-    setMessageHandler(m_previousHandler);
+    m_recorder.reset();
 }
 
 int TestProgramStart::runWith(const std::function<void()> &action)
@@ -131,7 +129,7 @@ void TestProgramStart::okOpensTheMainWindowAtRest()
     QCOMPARE(loaded, QList<Riru *>{riru});
     QVERIFY(!visibleWhenLoaded);
     QVERIFY(!riru->windowIcon().isNull());
-    QVERIFY(m_messages.isEmpty());
+    QVERIFY(m_recorder->prompts().isEmpty());
     for (const char *name : {"cmstart", "autostart", "cmend", "r1ue", "r3sita", "Cmsousa", "Cmkaisetu", "Command9"})
         QVERIFY2(riru->findChild<QWidget *>(QString::fromLatin1(name))->isEnabled(), name);
     for (const char *name : {"r1stop", "r2stop", "r3stop", "autostop"})
@@ -163,10 +161,10 @@ void TestProgramStart::missingPictureEndsWithoutTheMainWindow()
     const int status = runWith([this] { m_program->form4()->okButton()->click(); });
     QCOMPARE(status, untrappedErrorExitStatus);
     QVERIFY(!m_program->riru());
-    QCOMPARE(m_messages.size(), 1);
-    QVERIFY(m_messages.first().contains(missing));
-    QVERIFY(m_messages.first().contains(QDir::toNativeSeparators(QDir(folder.path()).absolutePath())));
-    QVERIFY(m_messages.first().contains(QStringLiteral("53")));
+    QCOMPARE(m_recorder->prompts().size(), 1);
+    QVERIFY(m_recorder->prompts().first().contains(missing));
+    QVERIFY(m_recorder->prompts().first().contains(QDir::toNativeSeparators(QDir(folder.path()).absolutePath())));
+    QVERIFY(m_recorder->prompts().first().contains(QStringLiteral("53")));
 }
 
 void TestProgramStart::closingTheDisclaimerEndsTheProgram()
@@ -201,7 +199,7 @@ void TestProgramStart::helpButtonsOpenOneWindowEach()
     QCOMPARE(guides, 1);
     // The manual is read once per load of the viewer, so the second press
     // does not report the missing file again.
-    QCOMPARE(m_messages, QStringList{QStringLiteral("sorvex.txtがありません。")});
+    QCOMPARE(m_recorder->prompts(), QStringList{QStringLiteral("sorvex.txtがありません。")});
 }
 
 void TestProgramStart::endButtonEndsTheProgram()

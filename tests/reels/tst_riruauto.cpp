@@ -1,8 +1,8 @@
 #include "judgementoracle.h"
+#include "messagerecorder.h"
 #include "picturefolder.h"
 
 #include "platform/formtimer.h"
-#include "platform/messagebox.h"
 #include "platform/picturebox.h"
 #include "reels/riru.h"
 
@@ -49,8 +49,7 @@ private:
 
     std::unique_ptr<testing::PictureFolder> m_folder;
     std::unique_ptr<Riru> m_riru;
-    QStringList m_messages;
-    MessageHandler m_previousHandler;
+    std::unique_ptr<testing::MessageRecorder> m_recorder;
 };
 
 QLineEdit *TestRiruAuto::box(const char *name) const
@@ -92,8 +91,7 @@ void TestRiruAuto::tickSequencer(int times)
 
 void TestRiruAuto::init()
 {
-    m_messages.clear();
-    m_previousHandler = setMessageHandler([this](QWidget *, const QString &prompt) { m_messages.append(prompt); });
+    m_recorder = std::make_unique<testing::MessageRecorder>();
     m_folder = std::make_unique<testing::PictureFolder>();
     m_riru = std::make_unique<Riru>();
     m_riru->loadPictures();
@@ -103,7 +101,7 @@ void TestRiruAuto::cleanup()
 {
     m_riru.reset();
     m_folder.reset();
-    setMessageHandler(m_previousHandler);
+    m_recorder.reset();
 }
 
 void TestRiruAuto::sequencerBox_data()
@@ -136,7 +134,7 @@ void TestRiruAuto::sequencerBox()
     QVERIFY(m_riru->timer(4)->isEnabled());
     QCOMPARE(m_riru->timer(4)->isRunning(), ticks);
     QCOMPARE(reelTimersEnabled(), (QList<bool>{true, true, true}));
-    QVERIFY(m_messages.isEmpty());
+    QVERIFY(m_recorder->prompts().isEmpty());
 }
 
 void TestRiruAuto::badSequencerTextLeavesTheWindowAtRest_data()
@@ -160,8 +158,8 @@ void TestRiruAuto::badSequencerTextLeavesTheWindowAtRest()
     box("Text1")->setText(QString());
     m_riru->autostartClick();
     QCOMPARE(box("Text1")->text(), QString());
-    QCOMPARE(m_messages.size(), 1);
-    QVERIFY(m_messages.first().contains(m_riru->findChild<QLabel *>(QStringLiteral("Label4"))->text()));
+    QCOMPARE(m_recorder->prompts().size(), 1);
+    QVERIFY(m_recorder->prompts().first().contains(m_riru->findChild<QLabel *>(QStringLiteral("Label4"))->text()));
     QCOMPARE(box("Text3")->text(), QStringLiteral("950"));
     for (int n = 1; n <= 4; ++n)
         QVERIFY(!m_riru->timer(n)->isEnabled());

@@ -1,8 +1,8 @@
 #include "judgementoracle.h"
+#include "messagerecorder.h"
 #include "picturefolder.h"
 
 #include "platform/formtimer.h"
-#include "platform/messagebox.h"
 #include "platform/picturebox.h"
 #include "reels/riru.h"
 
@@ -53,8 +53,7 @@ private:
 
     std::unique_ptr<testing::PictureFolder> m_folder;
     std::unique_ptr<Riru> m_riru;
-    QStringList m_messages;
-    MessageHandler m_previousHandler;
+    std::unique_ptr<testing::MessageRecorder> m_recorder;
 };
 
 QWidget *TestRiruPlay::control(const char *name) const
@@ -73,8 +72,7 @@ QString TestRiruPlay::text(const char *name) const
 
 void TestRiruPlay::init()
 {
-    m_messages.clear();
-    m_previousHandler = setMessageHandler([this](QWidget *, const QString &prompt) { m_messages.append(prompt); });
+    m_recorder = std::make_unique<testing::MessageRecorder>();
     m_folder = std::make_unique<testing::PictureFolder>();
     m_riru = std::make_unique<Riru>();
     m_riru->loadPictures();
@@ -84,7 +82,7 @@ void TestRiruPlay::cleanup()
 {
     m_riru.reset();
     m_folder.reset();
-    setMessageHandler(m_previousHandler);
+    m_recorder.reset();
 }
 
 void TestRiruPlay::checkShowsJudgementOfPositions() const
@@ -208,7 +206,7 @@ void TestRiruPlay::speedBox()
         QCOMPARE(m_riru->timer(reel)->interval(), timint);
         QVERIFY(m_riru->timer(reel)->isRunning());
     }
-    QVERIFY(m_messages.isEmpty());
+    QVERIFY(m_recorder->prompts().isEmpty());
 }
 
 void TestRiruPlay::badSpeedLeavesTheWindowAtRest_data()
@@ -232,12 +230,12 @@ void TestRiruPlay::badSpeedLeavesTheWindowAtRest()
     const QString judged = text("lbyakumei");
 
     for (const auto start : {&Riru::cmstartClick, &Riru::autostartClick}) {
-        m_messages.clear();
+        m_recorder->clear();
         box->setText(typed);
         (m_riru.get()->*start)();
-        QCOMPARE(m_messages.size(), 1);
-        QVERIFY(m_messages.first().contains(text("Label1")));
-        QVERIFY(m_messages.first().contains(QStringLiteral("32767")));
+        QCOMPARE(m_recorder->prompts().size(), 1);
+        QVERIFY(m_recorder->prompts().first().contains(text("Label1")));
+        QVERIFY(m_recorder->prompts().first().contains(QStringLiteral("32767")));
         QCOMPARE(box->text(), QStringLiteral("35"));
         QCOMPARE(m_riru->timint(), qint16(35));
         for (int n = 1; n <= 4; ++n)
