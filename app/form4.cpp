@@ -1,6 +1,6 @@
 #include "form4.h"
 
-#include "help/formcontrols.h"
+#include "platform/formcontrols.h"
 #include "platform/formbutton.h"
 #include "platform/formfont.h"
 #include "platform/twips.h"

@@ -1,6 +1,8 @@
 #include "fsousa.h"
 
-#include "help/formcontrols.h"
+#include "assets/programicon.h"
+#include "platform/formbutton.h"
+#include "platform/formcontrols.h"
 #include "platform/formfont.h"
 #include "platform/formline.h"
 #include "platform/twips.h"
@@ -27,6 +29,7 @@ Fsousa::Fsousa(QWidget *parent)
 {
     setObjectName(QStringLiteral("Fsousa"));
     setFixedToolFrame(this, QStringLiteral("操作法の説明"), twipsRect(0, 0, 7410, 7530).size());
+    setWindowIcon(programIcon());
 
     const QFont reelButtonFont = formFont(20.25, false);
     const QFont arrowFont = formFont(18, false);

@@ -1,6 +1,8 @@
 #include "readme.h"
 
-#include "help/formcontrols.h"
+#include "assets/programicon.h"
+#include "platform/formbutton.h"
+#include "platform/formcontrols.h"
 #include "help/manualfile.h"
 #include "platform/formfont.h"
 #include "platform/messagebox.h"
@@ -21,7 +23,7 @@ Readme::Readme(QWidget *mainWindow, QWidget *parent)
     // A sizable frame, but the controls keep their design places.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("取扱説明書"));
-    setProgramIcon(this);
+    setWindowIcon(programIcon());
     const QRect client = twipsRect(0, 0, 7800, 5430);
     resize(client.size());
     if (const QScreen *screen = QGuiApplication::primaryScreen())

@@ -5,8 +5,8 @@
 #include "riru.h"
 
 #include "platform/formbutton.h"
+#include "platform/formcontrols.h"
 #include "platform/formfont.h"
-#include "platform/formlabel.h"
 #include "platform/formline.h"
 #include "platform/formtimer.h"
 #include "platform/picturebox.h"
@@ -203,10 +203,9 @@ void Riru::buildButtonsAndBoxes()
 
 QLabel *Riru::addLabel(const QString &name, const QString &caption, const QRect &twips, qreal points, bool centred)
 {
-    auto *label = new FormLabel(caption, this);
+    QLabel *label = sorvex::addLabel(this, caption, twipsRect(twips),
+                                     formFont(points, true));
     label->setObjectName(name);
-    label->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    label->setFont(formFont(points, true));
     label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     label->setAutoFillBackground(true);
     return label;
@@ -215,10 +214,8 @@ QLabel *Riru::addLabel(const QString &name, const QString &caption, const QRect 
 FormButton *Riru::addButton(const QString &name, const QString &caption, const QRect &twips, qreal points,
                             bool bold)
 {
-    auto *button = new FormButton(caption, this);
+    FormButton *button = sorvex::addButton(this, caption, twipsRect(twips), formFont(points, bold));
     button->setObjectName(name);
-    button->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    button->setFont(formFont(points, bold));
     // Buttons outside the tab order still take the focus when clicked.
     button->setFocusPolicy(Qt::ClickFocus);
     return button;
@@ -226,10 +223,9 @@ FormButton *Riru::addButton(const QString &name, const QString &caption, const Q
 
 QLineEdit *Riru::addTextBox(const QString &name, const QString &text, const QRect &twips)
 {
-    auto *box = new QLineEdit(text, this);
+    QLineEdit *box = addEntryBox(this, text, twipsRect(twips),
+                                 formFont(15.75, true));
     box->setObjectName(name);
-    box->setGeometry(twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    box->setFont(formFont(15.75, true));
     box->setFocusPolicy(Qt::ClickFocus);
     // Numbers only: an input method would only get in the way.
     box->setAttribute(Qt::WA_InputMethodEnabled, false);

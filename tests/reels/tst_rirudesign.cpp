@@ -128,7 +128,7 @@ void TestRiruDesign::controls()
     const auto matches = m_riru->findChildren<QWidget *>(name);
     QCOMPARE(matches.size(), 1);
     QWidget *control = matches.first();
-    QCOMPARE(control->geometry(), twipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QCOMPARE(control->geometry(), twipsRect(twips));
     QCOMPARE(control->isEnabled(), enabled);
     QVERIFY(control->isVisibleTo(m_riru.get()));
     if (kind == QLatin1String("button"))

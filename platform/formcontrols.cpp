@@ -1,12 +1,10 @@
 #include "formcontrols.h"
 
-#include "assets/programicon.h"
-#include "platform/formbutton.h"
-#include "platform/formlabel.h"
+#include "formbutton.h"
+#include "formlabel.h"
 
 #include <QFont>
 #include <QLineEdit>
-#include <QIcon>
 #include <QSize>
 
 namespace sorvex {
@@ -28,7 +26,7 @@ QLabel *addLabel(QWidget *form, const QString &text, const QRect &geometry, cons
     return label;
 }
 
-QPushButton *addButton(QWidget *form, const QString &text, const QRect &geometry, const QFont &font)
+FormButton *addButton(QWidget *form, const QString &text, const QRect &geometry, const QFont &font)
 {
     auto *button = place(new FormButton(text, form), geometry, font);
     button->setFocusPolicy(Qt::StrongFocus);
@@ -45,12 +43,6 @@ void setFixedToolFrame(QWidget *form, const QString &caption, const QSize &clien
     form->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     form->setWindowTitle(caption);
     form->setFixedSize(clientSize);
-    setProgramIcon(form);
-}
-
-void setProgramIcon(QWidget *form)
-{
-    form->setWindowIcon(programIcon());
 }
 
 } // namespace sorvex
