@@ -1,7 +1,7 @@
 #include "form4.h"
 
-#include "platform/formcontrols.h"
 #include "platform/formbutton.h"
+#include "platform/formcontrols.h"
 #include "platform/formfont.h"
 #include "platform/twips.h"
 
@@ -46,8 +46,11 @@ Form4::Form4(QWidget *parent)
     tip.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
     title->setPalette(tip);
     addColouredLabel(this, QStringLiteral("注意！"), twipsRect(840, 1080, 1095, 255), 11.25, true, QColor(255, 0, 0));
-    addColouredLabel(this, QStringLiteral("   データの入力には、細心の注意を払ったつもりですが、  リーチ目等の間違い等による 、実践等における負債、      トラブル等は、一切責任を負えません。                       自分の責任において、適の戦艦を撃沈して下さい。"), twipsRect(840, 1500, 4695, 855), 9.75, false,
-                     QColor(192, 0, 0));
+    addColouredLabel(this,
+                     QStringLiteral("   データの入力には、細心の注意を払ったつもりですが、  リーチ目等の間違い等による "
+                                    "、実践等における負債、      トラブル等は、一切責任を負えません。                  "
+                                    "     自分の責任において、適の戦艦を撃沈して下さい。"),
+                     twipsRect(840, 1500, 4695, 855), 9.75, false, QColor(192, 0, 0));
 
     m_Command1 = new FormButton(QStringLiteral("ＯＫ"), this);
     m_Command1->setObjectName(QStringLiteral("Command1"));

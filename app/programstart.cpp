@@ -28,8 +28,7 @@ ProgramStart::ProgramStart(QObject *parent)
     : QObject(parent)
     , m_form4([] { return new Form4; })
     , m_riru([this] { return createRiru(); })
-{
-}
+{}
 
 ProgramStart::~ProgramStart()
 {

@@ -16,8 +16,7 @@ HelpWindows::HelpWindows(QWidget *mainWindow)
         viewer->loadManual();
         return viewer;
     })
-{
-}
+{}
 
 HelpWindows::~HelpWindows()
 {

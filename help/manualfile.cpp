@@ -13,8 +13,7 @@ ManualFile::ManualFile(Status status, QString text, QString reason)
     : m_status(status)
     , m_text(std::move(text))
     , m_reason(std::move(reason))
-{
-}
+{}
 
 QString ManualFile::fileName()
 {
@@ -49,7 +48,7 @@ ManualFile ManualFile::read(const QString &path)
         return unreadable(QStringLiteral("通常のファイルではありません。"));
 
     const QString tooLarge = QStringLiteral("ファイルが大きすぎます（上限 %1 バイト）。")
-                                 .arg(QLocale(QLocale::Japanese).toString(maximumBytes));
+                                     .arg(QLocale(QLocale::Japanese).toString(maximumBytes));
     if (info.size() > maximumBytes)
         return unreadable(tooLarge);
 

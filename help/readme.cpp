@@ -1,9 +1,9 @@
 #include "readme.h"
 
 #include "assets/programicon.h"
+#include "help/manualfile.h"
 #include "platform/formbutton.h"
 #include "platform/formcontrols.h"
-#include "help/manualfile.h"
 #include "platform/formfont.h"
 #include "platform/messagebox.h"
 #include "platform/twips.h"

@@ -10,16 +10,55 @@ namespace sorvex {
 // plain results, U reach-me patterns the reels cannot stop on, N patterns
 // that cannot occur or that miss a small win.
 enum class MessageCode : std::uint8_t {
-    W1, W2, W3, W4, W5, W6, W7, W8, W9, W10, W11, W12, W13,
-    P1, P2, P3, P4, P5, P6,
-    U1, U2, U3, U4, U5, U6, U7, U8, U9, U10, U11, U12, U13, U14,
-    N1, N2, N3, N4, N5, N6, N7, N8, N9,
+    W1,
+    W2,
+    W3,
+    W4,
+    W5,
+    W6,
+    W7,
+    W8,
+    W9,
+    W10,
+    W11,
+    W12,
+    W13,
+    P1,
+    P2,
+    P3,
+    P4,
+    P5,
+    P6,
+    U1,
+    U2,
+    U3,
+    U4,
+    U5,
+    U6,
+    U7,
+    U8,
+    U9,
+    U10,
+    U11,
+    U12,
+    U13,
+    U14,
+    N1,
+    N2,
+    N3,
+    N4,
+    N5,
+    N6,
+    N7,
+    N8,
+    N9,
 };
 
 inline constexpr int messageCodeCount = 42;
 
 namespace detail {
-struct CodeFamily {
+struct CodeFamily
+{
     char letter;
     int first; // enum value of the family's number 1
     int count;

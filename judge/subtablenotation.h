@@ -9,8 +9,9 @@ namespace sorvex {
 
 // A sub-table: the message code for every (middle, right) top-row index
 // pair, cells[t2 - 1][t3 - 1].
-struct SubTable {
-    std::array<std::array<MessageCode, 21>, 21> cells{};
+struct SubTable
+{
+    std::array<std::array<MessageCode, 21>, 21> cells {};
 
     constexpr MessageCode cell(int t2, int t3) const { return cells[t2 - 1][t3 - 1]; }
     constexpr bool operator==(const SubTable &) const = default;
@@ -30,7 +31,8 @@ struct SubTable {
 // error pointing at the offending step.
 namespace notation {
 
-struct NotationError {
+struct NotationError
+{
     const char *what;
 };
 
@@ -56,15 +58,15 @@ constexpr int parseIndex(std::string_view text)
 {
     text = trim(text);
     if (text.empty() || text.size() > 2)
-        throw NotationError{"index expected"};
+        throw NotationError {"index expected"};
     int value = 0;
     for (char digit : text) {
         if (digit < '0' || digit > '9')
-            throw NotationError{"index is not a number"};
+            throw NotationError {"index is not a number"};
         value = value * 10 + (digit - '0');
     }
     if (value < 1 || value > 21)
-        throw NotationError{"index outside 1..21"};
+        throw NotationError {"index outside 1..21"};
     return value;
 }
 
@@ -72,16 +74,16 @@ constexpr MessageCode parseCode(std::string_view text)
 {
     const auto code = parseMessageCode(trim(text));
     if (!code)
-        throw NotationError{"unknown message code"};
+        throw NotationError {"unknown message code"};
     return *code;
 }
 
 // The right indices that show plum and replay in the same rows.
 inline constexpr std::array<std::array<int, 5>, 4> rightIndexGroups = {{
-    {1, 5, 9, 14, 18},
-    {2, 6, 10, 15, 19},
-    {3, 7, 11, 16, 20},
-    {4, 8, 13, 17, 21},
+        {1, 5, 9, 14, 18},
+        {2, 6, 10, 15, 19},
+        {3, 7, 11, 16, 20},
+        {4, 8, 13, 17, 21},
 }};
 
 using RightSet = std::array<bool, 22>;
@@ -92,7 +94,7 @@ constexpr void addItem(RightSet &set, std::string_view item)
     if (item.size() == 2 && item[0] == 'g') {
         const int group = item[1] - '1';
         if (group < 0 || group > 3)
-            throw NotationError{"unknown right-index group"};
+            throw NotationError {"unknown right-index group"};
         for (int index : rightIndexGroups[group])
             set[index] = true;
         return;
@@ -101,7 +103,7 @@ constexpr void addItem(RightSet &set, std::string_view item)
         const int first = parseIndex(item.substr(0, dash));
         const int last = parseIndex(item.substr(dash + 1));
         if (first > last)
-            throw NotationError{"run runs backwards"};
+            throw NotationError {"run runs backwards"};
         for (int index = first; index <= last; ++index)
             set[index] = true;
         return;
@@ -115,23 +117,23 @@ constexpr void parseRow(SubTable &table, std::array<bool, 22> &middleSeen, std::
     const MessageCode otherwise = parseCode(takeUntil(line, '|'));
     std::string_view exceptions = trim(line);
     if (exceptions.empty())
-        throw NotationError{"row has no exceptions column"};
+        throw NotationError {"row has no exceptions column"};
 
-    std::array<MessageCode, 21> row{};
+    std::array<MessageCode, 21> row {};
     row.fill(otherwise);
     if (exceptions != "-") {
-        RightSet listed{};
+        RightSet listed {};
         while (!exceptions.empty()) {
             std::string_view entry = takeUntil(exceptions, ';');
             const MessageCode code = parseCode(takeUntil(entry, ':'));
-            RightSet items{};
+            RightSet items {};
             while (!entry.empty())
                 addItem(items, takeUntil(entry, ','));
             for (int t3 = 1; t3 <= 21; ++t3) {
                 if (!items[t3])
                     continue;
                 if (listed[t3])
-                    throw NotationError{"right index listed twice in one row"};
+                    throw NotationError {"right index listed twice in one row"};
                 listed[t3] = true;
                 row[t3 - 1] = code;
             }
@@ -140,11 +142,11 @@ constexpr void parseRow(SubTable &table, std::array<bool, 22> &middleSeen, std::
 
     std::string_view middleList = middles;
     if (trim(middleList).empty())
-        throw NotationError{"row has no middle indices"};
+        throw NotationError {"row has no middle indices"};
     while (!middleList.empty()) {
         const int t2 = parseIndex(takeUntil(middleList, ','));
         if (middleSeen[t2])
-            throw NotationError{"middle index in two rows"};
+            throw NotationError {"middle index in two rows"};
         middleSeen[t2] = true;
         table.cells[t2 - 1] = row;
     }
@@ -154,8 +156,8 @@ constexpr void parseRow(SubTable &table, std::array<bool, 22> &middleSeen, std::
 
 constexpr SubTable parseSubTable(std::string_view rows)
 {
-    SubTable table{};
-    std::array<bool, 22> middleSeen{};
+    SubTable table {};
+    std::array<bool, 22> middleSeen {};
     while (!rows.empty()) {
         const std::string_view line = notation::takeUntil(rows, '\n');
         if (!line.empty())
@@ -163,7 +165,7 @@ constexpr SubTable parseSubTable(std::string_view rows)
     }
     for (int t2 = 1; t2 <= 21; ++t2) {
         if (!middleSeen[t2])
-            throw notation::NotationError{"a middle index has no row"};
+            throw notation::NotationError {"a middle index has no row"};
     }
     return table;
 }

@@ -10,8 +10,8 @@ namespace {
 //     middle indices | otherwise | exceptions
 // An empty block shares the sub-table of another left index (see below).
 constexpr std::string_view subTableRows[21] = {
-    // left index 1
-    R"(
+        // left index 1
+        R"(
 1                   | U1  | W9: 1, 14; W1: 6, 8, 13, 18; U2: 12
 2                   | U1  | U2: 12
 3, 6, 9, 10, 12, 13 | U1  | -
@@ -23,8 +23,8 @@ constexpr std::string_view subTableRows[21] = {
 20                  | U1  | N1: 5, 18
 21                  | U1  | W1: 3, 6, 11, 16; W10: 12, 20
 )",
-    // left index 2
-    R"(
+        // left index 2
+        R"(
 1, 9             | P3  | U2: 12
 2, 5, 10, 13, 18 | P3  | N1: g4; U2: 12
 3, 6, 14, 19     | P3  | N1: g2; U2: 12
@@ -36,8 +36,8 @@ constexpr std::string_view subTableRows[21] = {
 15, 20           | P3  | N1: 4, 17; U2: 12
 16               | P3  | W1: g3, 4, 12, 17, 21
 )",
-    // left index 3
-    R"(
+        // left index 3
+        R"(
 1     | W1  | P2: g1; P1: 4, 7, 10, 13, 17, 21; U2: 12
 2     | P1  | W1: 1, 9, 12, 14, 18; P2: g3; W8: 5
 3     | P1  | P4: g1; W1: 2, 7, 8, 11, 15, 19; U2: 12
@@ -59,8 +59,8 @@ constexpr std::string_view subTableRows[21] = {
 20    | W1  | P6: 3, 16; P1: 4, 7, 8, 11, 17, 20, 21
 21    | P1  | W1: 2, 7, 10, 12, 15, 19; P6: 5, 18
 )",
-    // left index 4
-    R"(
+        // left index 4
+        R"(
 1     | W1  | P1: 2, 7, 10, 15, 19; U2: 12
 2, 13 | P1  | P2: g2; W1: 7, 12
 3     | P1  | W1: 3, 9, 16, 20; P4: g4; W12: 6; U2: 12
@@ -81,8 +81,8 @@ constexpr std::string_view subTableRows[21] = {
 20    | N6  | P4: g2; N7: 5, 9, 18; U2: 12; U13: 20
 21    | W1  | P1: g3, 2, 9, 15, 19; N8: 5, 18
 )",
-    // left index 5
-    R"(
+        // left index 5
+        R"(
 1, 15, 20        | P3  | U5: 7, 13, 21; U2: 12
 2, 5, 9, 13, 18  | P3  | N1: g1; U5: 7, 13, 21; U2: 12
 3, 6, 10, 14, 19 | P3  | N1: g3; U2: 12; U5: 13, 21
@@ -92,8 +92,8 @@ constexpr std::string_view subTableRows[21] = {
 12, 21           | P3  | W1: g4, 7, 11, 12
 16               | P3  | W1: g3, 4, 12, 17, 21; U5: 13
 )",
-    // left index 6
-    R"(
+        // left index 6
+        R"(
 1, 8, 16               | U1  | W1: 1, 6, 8, 13, 14, 18; U2: 12
 2, 3, 6, 9, 10, 12, 13 | U1  | U2: 12
 4, 17                  | U1  | W1: 3, 11, 12, 16, 20; W9: 6
@@ -105,10 +105,10 @@ constexpr std::string_view subTableRows[21] = {
 18                     | U1  | W1: 1, 6, 13, 14, 18; W13: 8; U2: 12
 20                     | U1  | N1: 5, 18; U2: 12
 )",
-    // left index 7: same sub-table as left index 2
-    {},
-    // left index 8
-    R"(
+        // left index 7: same sub-table as left index 2
+        {},
+        // left index 8
+        R"(
 1     | W1  | P2: g1; U2: 12
 2     | W1  | P2: g3; P1: g4
 3, 14 | W1  | P4: g1; U7: 3, 16, 20; U2: 12
@@ -130,8 +130,8 @@ constexpr std::string_view subTableRows[21] = {
 20    | W1  | P6: 3, 16; P1: 4, 7, 8, 11, 17, 20, 21
 21    | W1  | P1: g4, 1, 9, 11, 14; P6: 5, 18
 )",
-    // left index 9
-    R"(
+        // left index 9
+        R"(
 1, 17  | P1  | W1: g2; U2: 12
 2      | P1  | P2: g2; W1: g4, 9, 12
 3, 6   | P1  | P4: g4; U2: 12
@@ -149,8 +149,8 @@ constexpr std::string_view subTableRows[21] = {
 18     | P1  | P2: g2; W1: g4, 9; U2: 12
 20     | P1  | P4: g2; P6: 5, 18; U2: 12
 )",
-    // left index 10
-    R"(
+        // left index 10
+        R"(
 1         | P1  | W1: g4; U2: 12
 2         | P1  | P2: g1; W1: g3, 8, 12
 3         | P1  | W1: 1, 6, 10, 14; P2: g3; U2: 12
@@ -170,8 +170,8 @@ constexpr std::string_view subTableRows[21] = {
 20        | P1  | P6: 4, 17; W1: 6, 8, 10; W9: 12, 20
 21        | P1  | W10: 1, 14; W1: 5, 8, 9, 12, 18, 21
 )",
-    // left index 11
-    R"(
+        // left index 11
+        R"(
 1               | U4  | W1: g4; U2: 12
 2, 3, 6, 10, 18 | U4  | U2: 12
 4               | W1  | U4: g2, 1, 5, 9, 14, 16
@@ -185,8 +185,8 @@ constexpr std::string_view subTableRows[21] = {
 20              | U4  | W4: 3, 5, 16, 18; W1: 8, 11, 20; U2: 12
 21              | W1  | U4: g2, 3, 16, 20; W4: 5, 18; W9: 13, 21
 )",
-    // left index 12
-    R"(
+        // left index 12
+        R"(
 1     | W1  | W11: 1, 14; U3: 2, 3, 7, 15, 16; U2: 12
 2, 10 | P1  | P4: g4; U2: 12
 3, 19 | P1  | P4: g2; U2: 12
@@ -205,8 +205,8 @@ constexpr std::string_view subTableRows[21] = {
 20    | P1  | P6: 4, 17; W1: 6; U2: 12
 21    | P1  | W1: 3, 4, 6, 8, 16, 17; W9: 12, 20
 )",
-    // left index 13
-    R"(
+        // left index 13
+        R"(
 1      | P1  | P2: g1; W1: 12
 2      | W1  | W7: 2, 15; P2: g3; P5: g4; U2: 12
 3, 6   | W1  | P4: g1; P5: g2; P1: g4
@@ -226,8 +226,8 @@ constexpr std::string_view subTableRows[21] = {
 20     | W1  | P6: 3, 16; P1: g4, 7, 11, 20; U2: 12
 21     | W1  | P1: g2, 1, 9, 14; P6: 5, 18
 )",
-    // left index 14
-    R"(
+        // left index 14
+        R"(
 1, 10  | U6  | W1: g4; U2: 12
 2, 18  | U8  | P2: g2; W1: g4; U2: 12
 3, 6   | W1  | P5: g1; W2: g4; U8: 11; U2: 12
@@ -244,8 +244,8 @@ constexpr std::string_view subTableRows[21] = {
 17     | U6  | W1: 4, 7, 11-13, 17, 21; N5: 8
 21     | W1  | U6: g2, 3, 8, 16, 20
 )",
-    // left index 15
-    R"(
+        // left index 15
+        R"(
 1            | W1  | P1: g2, g3; U2: 12
 2            | P1  | P2: g1; P4: g4; U2: 12
 3, 6, 14, 19 | W1  | P4: g2; P2: g3; P5: g4; U2: 12
@@ -262,8 +262,8 @@ constexpr std::string_view subTableRows[21] = {
 17           | W1  | P1: g1
 21           | W1  | P1: g1, 16
 )",
-    // left index 16
-    R"(
+        // left index 16
+        R"(
 1            | P1  | P2: g1; W1: 2, 6, 8, 11, 15, 19; U2: 12
 2, 5, 13, 18 | P1  | W1: g1, 12, 13; P2: g3
 3            | P1  | P4: g1; W1: 8, 11; U2: 12
@@ -281,10 +281,10 @@ constexpr std::string_view subTableRows[21] = {
 19           | P1  | W2: g1; W1: 8, 11; U2: 12
 21           | P1  | W1: 1, 2, 9, 10, 12, 14, 15, 19; W3: 5, 18
 )",
-    // left index 17: same sub-table as left index 9
-    {},
-    // left index 18
-    R"(
+        // left index 17: same sub-table as left index 9
+        {},
+        // left index 18
+        R"(
 1, 16, 17, 21 | W1  | P1: g1, g2
 2, 5, 13, 18  | P1  | P2: g1; P4: g4; U2: 12
 3, 14, 19     | W1  | P4: g2; P2: g3; U7: g4; U2: 12
@@ -298,8 +298,8 @@ constexpr std::string_view subTableRows[21] = {
 12            | P1  | U2: 12; W1: 13
 15, 20        | P1  | P6: 4, 17; U2: 12
 )",
-    // left index 19
-    R"(
+        // left index 19
+        R"(
 1      | W1  | P2: g1; P1: 4, 7, 10, 13, 17, 21; U2: 12
 2, 18  | P1  | W1: g1, 12, 13; P2: g3
 3      | P1  | P4: g1; W1: 2, 7, 8, 11, 15, 19; U2: 12
@@ -318,8 +318,8 @@ constexpr std::string_view subTableRows[21] = {
 19     | P1  | P4: g1; W1: 2, 7, 8, 15; W8: 11, 19; U2: 12
 21     | P1  | W1: 2, 7, 10, 12, 15, 19; P6: 5, 18
 )",
-    // left index 20
-    R"(
+        // left index 20
+        R"(
 1, 8   | P1  | U2: 12
 2      | P1  | P2: g2; U2: 12
 3      | P1  | P4: g4; W1: 6, 10, 20; U2: 12
@@ -340,8 +340,8 @@ constexpr std::string_view subTableRows[21] = {
 20     | P1  | P4: g2; W1: 3, 7, 8, 11, 16; W10: 12, 20
 21     | P1  | W9: 1, 14; W1: g4, 6, 9, 10; U2: 12
 )",
-    // left index 21
-    R"(
+        // left index 21
+        R"(
 1, 15, 20        | P3  | U5: 7, 13, 21; U2: 12
 2, 5, 9, 13, 18  | P3  | N1: g1; U5: 7, 13, 21; U2: 12
 3, 6, 10, 14, 19 | P3  | N1: g3; U2: 12; U5: 13, 21
@@ -357,7 +357,8 @@ constexpr std::string_view subTableRows[21] = {
 
 // Left indices whose reels stop in the same place as another's and that are
 // judged alike, cell for cell.
-struct SharedSubTable {
+struct SharedSubTable
+{
     int leftIndex;
     int sameAs;
 };
@@ -365,7 +366,7 @@ constexpr SharedSubTable sharedSubTables[] = {{7, 2}, {17, 9}};
 
 constexpr JudgementTable buildJudgementTable()
 {
-    JudgementTable table{};
+    JudgementTable table {};
     for (int t1 = 1; t1 <= 21; ++t1) {
         if (!subTableRows[t1 - 1].empty())
             table[t1 - 1] = parseSubTable(subTableRows[t1 - 1]);

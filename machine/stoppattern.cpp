@@ -61,8 +61,7 @@ LineWin lineWin(const std::array<Symbol, 3> &symbols)
         if (left == Symbol::Submersible)
             return LineWin::SubmersiblePlum;
     }
-    if (middle == Symbol::Replay && right == Symbol::Replay
-        && (left == Symbol::Replay || left == Symbol::Submersible))
+    if (middle == Symbol::Replay && right == Symbol::Replay && (left == Symbol::Replay || left == Symbol::Submersible))
         return LineWin::Replays;
     if (left == Symbol::Torpedo && middle == Symbol::Torpedo && right == Symbol::Torpedo)
         return LineWin::Torpedoes;
@@ -82,7 +81,7 @@ std::vector<PayLineWin> lineWins(const StopPattern &pattern)
 bool leftCherryWins(const StopPattern &pattern)
 {
     return pattern.symbol(Reel::Left, Row::Top) == Symbol::Cherry
-        || pattern.symbol(Reel::Left, Row::Bottom) == Symbol::Cherry;
+            || pattern.symbol(Reel::Left, Row::Bottom) == Symbol::Cherry;
 }
 
 } // namespace sorvex

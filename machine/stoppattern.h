@@ -10,17 +10,18 @@ namespace sorvex {
 // What a pay line pays, read from its three symbols.
 enum class LineWin : std::uint8_t {
     None,
-    Sevens,         // three sevens of one colour: the BIG bonus
-    Plums,          // 10 medals
+    Sevens,          // three sevens of one colour: the BIG bonus
+    Plums,           // 10 medals
     SubmersiblePlum, // submersible, plum, plum: 8 medals
-    Replays,        // three replays, or submersible, replay, replay
-    Torpedoes,      // 1 medal
+    Replays,         // three replays, or submersible, replay, replay
+    Torpedoes,       // 1 medal
 };
 
 std::string_view lineWinName(LineWin win);
 
 // A stop: the top-row indices of the left, middle and right reel, 1..21.
-struct StopPattern {
+struct StopPattern
+{
     int t1 = 1;
     int t2 = 1;
     int t3 = 1;
@@ -34,7 +35,8 @@ struct StopPattern {
 
 LineWin lineWin(const std::array<Symbol, 3> &symbols);
 
-struct PayLineWin {
+struct PayLineWin
+{
     const PayLine *payLine;
     LineWin win;
 };

@@ -6,21 +6,18 @@ namespace {
 using enum Symbol;
 
 constexpr Strip leftStrip = {
-    RedSeven, Cherry,  Torpedo, Plum,        Replay,  BlueSeven, Cherry,
-    Torpedo,  Plum,    Replay,  Torpedo,     RedSeven, Torpedo,  Plum,
-    Submersible, Torpedo, Plum, Replay,      Torpedo, Plum,      Replay,
+        RedSeven, Cherry,  Torpedo, Plum,        Replay,  BlueSeven, Cherry, Torpedo, Plum, Replay, Torpedo,
+        RedSeven, Torpedo, Plum,    Submersible, Torpedo, Plum,      Replay, Torpedo, Plum, Replay,
 };
 
 constexpr Strip middleStrip = {
-    RedSeven, Cherry,  Replay,  Plum,        BlueSeven, Replay, Plum,
-    Submersible, Submersible, Replay, Cherry, Plum,     Cherry, Replay,
-    Plum,     Torpedo, Cherry,  BlueSeven,   Replay,    Plum,   Torpedo,
+        RedSeven, Cherry, Replay, Plum, BlueSeven, Replay, Plum,      Submersible, Submersible, Replay,  Cherry,
+        Plum,     Cherry, Replay, Plum, Torpedo,   Cherry, BlueSeven, Replay,      Plum,        Torpedo,
 };
 
 constexpr Strip rightStrip = {
-    RedSeven, Plum,    Replay,  Cherry,      Torpedo,   Plum,     Replay,
-    BlueSeven, Cherry, Plum,    Replay,      Submersible, Submersible, RedSeven,
-    Plum,     Replay,  Cherry,  Torpedo,     Plum,      Replay,   Cherry,
+        RedSeven,    Plum,        Replay,   Cherry, Torpedo, Plum,   Replay,  BlueSeven, Cherry, Plum,   Replay,
+        Submersible, Submersible, RedSeven, Plum,   Replay,  Cherry, Torpedo, Plum,      Replay, Cherry,
 };
 } // namespace
 

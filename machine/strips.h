@@ -22,8 +22,7 @@ enum class Row : int {
     BelowFrame = 3,
 };
 
-inline constexpr std::array<Row, 5> allRows = {Row::AboveFrame, Row::Top, Row::Middle, Row::Bottom,
-                                               Row::BelowFrame};
+inline constexpr std::array<Row, 5> allRows = {Row::AboveFrame, Row::Top, Row::Middle, Row::Bottom, Row::BelowFrame};
 
 using Strip = std::array<Symbol, stopCount>;
 

@@ -17,15 +17,15 @@ enum class Symbol : std::uint8_t {
 };
 
 inline constexpr std::array<Symbol, 7> allSymbols = {
-    Symbol::RedSeven, Symbol::BlueSeven, Symbol::Cherry, Symbol::Plum,
-    Symbol::Replay,   Symbol::Torpedo,   Symbol::Submersible,
+        Symbol::RedSeven, Symbol::BlueSeven, Symbol::Cherry,      Symbol::Plum,
+        Symbol::Replay,   Symbol::Torpedo,   Symbol::Submersible,
 };
 
 // The identifier, e.g. "RedSeven".
 constexpr std::string_view symbolId(Symbol symbol)
 {
     constexpr std::array<std::string_view, 7> ids = {
-        "RedSeven", "BlueSeven", "Cherry", "Plum", "Replay", "Torpedo", "Submersible",
+            "RedSeven", "BlueSeven", "Cherry", "Plum", "Replay", "Torpedo", "Submersible",
     };
     return ids[static_cast<std::size_t>(symbol)];
 }

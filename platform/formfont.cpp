@@ -11,10 +11,10 @@ QString formFontFamily()
 
 void installFormFontSubstitutes()
 {
-    QFont::insertSubstitutions(formFontFamily(), QStringList
-                               {QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
-                                QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"),
-                                QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")});
+    QFont::insertSubstitutions(formFontFamily(),
+                               QStringList {QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
+                                            QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Noto Sans JP"),
+                                            QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")});
 }
 
 QFont formFont(qreal points, bool bold)

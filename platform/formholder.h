@@ -17,8 +17,7 @@ class FormHolder
 public:
     explicit FormHolder(std::function<Form *()> factory)
         : m_factory(std::move(factory))
-    {
-    }
+    {}
 
     Form *show()
     {
@@ -35,10 +34,7 @@ public:
     bool isLoaded() const { return !m_form.isNull(); }
     Form *form() const { return m_form; }
 
-    void unload()
-    {
-        delete m_form.data();
-    }
+    void unload() { delete m_form.data(); }
 
 private:
     std::function<Form *()> m_factory;

@@ -6,8 +6,7 @@
 
 namespace sorvex {
 
-FormLine::FormLine(const QString &name, int x1, int y1, int x2, int y2, QPalette::ColorRole colour,
-                   QWidget *parent)
+FormLine::FormLine(const QString &name, int x1, int y1, int x2, int y2, QPalette::ColorRole colour, QWidget *parent)
     : QWidget(parent)
     , m_colour(colour)
 {

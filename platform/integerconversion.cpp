@@ -27,8 +27,7 @@ qint16 textToInt16(QStringView text)
 {
     // Full-width digits and signs typed through an input method become ASCII.
     const QString normalized = text.toString().normalized(QString::NormalizationForm_KC).trimmed();
-    static const QRegularExpression number(
-        QStringLiteral(R"(\A[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\z)"));
+    static const QRegularExpression number(QStringLiteral(R"(\A[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\z)"));
     if (!number.match(normalized).hasMatch())
         throw RuntimeError(ErrorNumber::TypeMismatch, text.toString());
     // The pattern has already accepted it as a number, so a failed

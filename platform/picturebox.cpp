@@ -9,8 +9,7 @@
 
 namespace sorvex {
 
-PictureBox::PictureBox(const QString &name, int leftTwips, double topTwips, const QRect &viewport,
-                       QWidget *parent)
+PictureBox::PictureBox(const QString &name, int leftTwips, double topTwips, const QRect &viewport, QWidget *parent)
     : QWidget(parent)
     , m_left(leftTwips)
     , m_top(topTwips)

@@ -16,8 +16,8 @@ QImage loadPicture(const QString &fileName)
     if (picture.isNull()) {
         const QString folderName = QDir::toNativeSeparators(folder.absolutePath());
         const QString reason = reader.error() == QImageReader::FileNotFoundError
-            ? QStringLiteral("ファイル \"%1\" がフォルダー \"%2\" にありません。")
-            : QStringLiteral("フォルダー \"%2\" のファイル \"%1\" を画像として読み込めません。");
+                ? QStringLiteral("ファイル \"%1\" がフォルダー \"%2\" にありません。")
+                : QStringLiteral("フォルダー \"%2\" のファイル \"%1\" を画像として読み込めません。");
         throw RuntimeError(ErrorNumber::FileNotFound, reason.arg(fileName, folderName));
     }
     return picture;

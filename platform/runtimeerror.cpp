@@ -6,8 +6,7 @@ RuntimeError::RuntimeError(ErrorNumber number, const QString &detail)
     : std::runtime_error(description(number).toStdString())
     , m_number(number)
     , m_detail(detail)
-{
-}
+{}
 
 QString RuntimeError::description(ErrorNumber number)
 {

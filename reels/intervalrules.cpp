@@ -24,7 +24,7 @@ std::optional<qint16> wholeNumber(const QString &text)
 std::optional<IntervalReading> readReelInterval(const QString &text)
 {
     constexpr qint16 standardInterval = 100;
-    const IntervalReading standard{standardInterval, QStringLiteral("100")};
+    const IntervalReading standard {standardInterval, QStringLiteral("100")};
     if (text.isEmpty())
         return standard;
     const std::optional<qint16> value = wholeNumber(text);
@@ -32,19 +32,19 @@ std::optional<IntervalReading> readReelInterval(const QString &text)
         return std::nullopt;
     if (*value == 0)
         return standard;
-    return IntervalReading{*value, text};
+    return IntervalReading {*value, text};
 }
 
 std::optional<IntervalReading> readSequencerInterval(const QString &text)
 {
     if (text == QLatin1String("0"))
-        return IntervalReading{950, QStringLiteral("950")};
+        return IntervalReading {950, QStringLiteral("950")};
     if (text.isEmpty())
-        return IntervalReading{900, QStringLiteral("900")};
+        return IntervalReading {900, QStringLiteral("900")};
     const std::optional<qint16> value = wholeNumber(text);
     if (!value)
         return std::nullopt;
-    return IntervalReading{*value, text};
+    return IntervalReading {*value, text};
 }
 
 } // namespace sorvex

@@ -90,8 +90,9 @@ bool Riru::rejectBoxText(QLineEdit *box, const QString &lastValid, const std::op
 {
     if (reading)
         return false;
-    showMessage(this, QStringLiteral("「%1」(%2) には 0 から 32767 までの整数を入力してください。")
-                          .arg(boxCaption, box->objectName()));
+    showMessage(this,
+                QStringLiteral("「%1」(%2) には 0 から 32767 までの整数を入力してください。")
+                        .arg(boxCaption, box->objectName()));
     box->setText(lastValid);
     return true;
 }

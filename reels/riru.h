@@ -81,10 +81,8 @@ private:
     void buildPicturesLabelsAndLines();
     void buildButtonsAndBoxes();
     void connectHandlers();
-    QLabel *addLabel(const QString &name, const QString &caption, const QRect &twips, qreal points,
-                     bool centred);
-    FormButton *addButton(const QString &name, const QString &caption, const QRect &twips, qreal points,
-                          bool bold);
+    QLabel *addLabel(const QString &name, const QString &caption, const QRect &twips, qreal points, bool centred);
+    FormButton *addButton(const QString &name, const QString &caption, const QRect &twips, qreal points, bool bold);
     QLineEdit *addTextBox(const QString &name, const QString &text, const QRect &twips);
 
     // Typed text that gives no interval: a message naming the box and the
@@ -108,7 +106,7 @@ private:
     qint16 m_timgoukei = 0;
     qint16 m_timint = 0;
     std::array<ReelModel, reelCount> m_reels;
-    std::array<qint16, reelCount> m_stopped{};
+    std::array<qint16, reelCount> m_stopped {};
     JudgementObjects m_subTables;
     qint16 m_autostep = 0;
     qint16 m_r1jyoudan = 0;
@@ -117,7 +115,7 @@ private:
     QString m_lastValidText1;
     QString m_lastValidText3;
 
-    std::array<PictureBox *, reelCount> m_reelImages{};
+    std::array<PictureBox *, reelCount> m_reelImages {};
     PictureBox *m_Image4 = nullptr;
     QLabel *m_lbyakumei = nullptr;
     QLabel *m_Label1 = nullptr;
@@ -125,16 +123,16 @@ private:
     QLineEdit *m_Text1 = nullptr;
     QLineEdit *m_Text3 = nullptr;
     FormButton *m_cmstart = nullptr;
-    std::array<FormButton *, reelCount> m_stop{};
-    std::array<FormButton *, reelCount> m_ue{};
-    std::array<FormButton *, reelCount> m_sita{};
+    std::array<FormButton *, reelCount> m_stop {};
+    std::array<FormButton *, reelCount> m_ue {};
+    std::array<FormButton *, reelCount> m_sita {};
     FormButton *m_autostart = nullptr;
     FormButton *m_autostop = nullptr;
     FormButton *m_cmend = nullptr;
     FormButton *m_Cmsousa = nullptr;
     FormButton *m_Cmkaisetu = nullptr;
     FormButton *m_Command9 = nullptr;
-    std::array<FormTimer *, reelCount> m_reelTimers{};
+    std::array<FormTimer *, reelCount> m_reelTimers {};
     FormTimer *m_Timer4 = nullptr;
 };
 

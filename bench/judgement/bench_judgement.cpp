@@ -29,8 +29,8 @@ static void judgeAllPatterns(benchmark::State &state)
         }
     }
     state.SetItemsProcessed(state.iterations() * 9261);
-    state.counters["ns_per_judgement"] =
-        benchmark::Counter(double(state.iterations()) * 9261, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_judgement"] = benchmark::Counter(double(state.iterations()) * 9261,
+                                                            benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(judgeAllPatterns)->Unit(benchmark::kMicrosecond);
 

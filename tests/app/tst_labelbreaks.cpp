@@ -52,16 +52,16 @@ void TestLabelBreaks::phrasesStartLines_data()
     const WindowFactory terms = [] { return new Fkaisetu; };
 
     QTest::newRow("disclaimer") << disclaimer << QStringLiteral("   データ")
-                                << QStringList{"リーチ目等", "トラブル等"};
-    QTest::newRow("keyboard use") << guide << QStringLiteral("Ｅｎｔｅｒ") << QStringList{"フォーカス"};
-    QTest::newRow("step interval") << guide << QStringLiteral("リール１コマが進む") << QStringList{"実機は"};
+                                << QStringList {"リーチ目等", "トラブル等"};
+    QTest::newRow("keyboard use") << guide << QStringLiteral("Ｅｎｔｅｒ") << QStringList {"フォーカス"};
+    QTest::newRow("step interval") << guide << QStringLiteral("リール１コマが進む") << QStringList {"実機は"};
     QTest::newRow("rules") << terms << QStringLiteral("リーチ目は、")
-                           << QStringList{"挟み打ち", "順押しでリーチ目", "たとえば", "リーチ目になる出目", "さらに"};
-    QTest::newRow("miss explanation") << terms << QStringLiteral("はずれ（") << QStringList{"子役の取りこぼしも"};
-    QTest::newRow("no-stop sample") << terms << QStringLiteral("リーチ目だけど、 ") << QStringList{"止まらない？"};
-    QTest::newRow("no-stop explanation") << terms << QStringLiteral("２リール確定") << QStringList{"第３リール"};
+                           << QStringList {"挟み打ち", "順押しでリーチ目", "たとえば", "リーチ目になる出目", "さらに"};
+    QTest::newRow("miss explanation") << terms << QStringLiteral("はずれ（") << QStringList {"子役の取りこぼしも"};
+    QTest::newRow("no-stop sample") << terms << QStringLiteral("リーチ目だけど、 ") << QStringList {"止まらない？"};
+    QTest::newRow("no-stop explanation") << terms << QStringLiteral("２リール確定") << QStringList {"第３リール"};
     QTest::newRow("missed role or bonus sample")
-        << terms << QStringLiteral("子役の取りこぼし  ") << QStringList{"ｏｒ ボーナス"};
+            << terms << QStringLiteral("子役の取りこぼし  ") << QStringList {"ｏｒ ボーナス"};
 }
 
 void TestLabelBreaks::phrasesStartLines()

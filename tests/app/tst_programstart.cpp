@@ -126,7 +126,7 @@ void TestProgramStart::okOpensTheMainWindowAtRest()
     Riru *riru = m_program->riru();
     QVERIFY(riru);
     QVERIFY(riru->isVisible());
-    QCOMPARE(loaded, QList<Riru *>{riru});
+    QCOMPARE(loaded, QList<Riru *> {riru});
     QVERIFY(!visibleWhenLoaded);
     QVERIFY(!riru->windowIcon().isNull());
     QVERIFY(m_recorder->prompts().isEmpty());
@@ -199,7 +199,7 @@ void TestProgramStart::helpButtonsOpenOneWindowEach()
     QCOMPARE(guides, 1);
     // The manual is read once per load of the viewer, so the second press
     // does not report the missing file again.
-    QCOMPARE(m_recorder->prompts(), QStringList{QStringLiteral("sorvex.txtがありません。")});
+    QCOMPARE(m_recorder->prompts(), QStringList {QStringLiteral("sorvex.txtがありません。")});
 }
 
 void TestProgramStart::endButtonEndsTheProgram()

@@ -40,7 +40,8 @@ constexpr QRgb darkBlueGreen = 0x004080;
 
 // Each symbol's box (inclusive pixel columns and rows within its cell) and
 // the colours it is drawn in, besides the white background.
-struct SymbolLook {
+struct SymbolLook
+{
     QRect box;
     QSet<QRgb> colours;
 };
@@ -153,12 +154,12 @@ void TestReelPictures::fileFormat_data()
     QTest::addColumn<QSet<QRgb>>("bottomRowColours");
     // Strips start with white above the first cell's symbol and end inside
     // the fourth stop's cell; the lamp's sky is lighter at the top.
-    QTest::newRow("r1.bmp") << "r1.bmp" << 100 << 1660 << QSet<QRgb>{white} << QSet<QRgb>{white, black, cyan};
-    QTest::newRow("r2.bmp") << "r2.bmp" << 100 << 1660 << QSet<QRgb>{white} << QSet<QRgb>{white, black, cyan};
-    QTest::newRow("r3.bmp") << "r3.bmp" << 100 << 1660 << QSet<QRgb>{white}
-                            << QSet<QRgb>{white, black, magentaRed, lightGrey};
-    QTest::newRow("win.bmp") << "win.bmp" << 100 << 65 << QSet<QRgb>{skyBlue, violet, lavender}
-                             << QSet<QRgb>{blue, darkBlueGreen, violet};
+    QTest::newRow("r1.bmp") << "r1.bmp" << 100 << 1660 << QSet<QRgb> {white} << QSet<QRgb> {white, black, cyan};
+    QTest::newRow("r2.bmp") << "r2.bmp" << 100 << 1660 << QSet<QRgb> {white} << QSet<QRgb> {white, black, cyan};
+    QTest::newRow("r3.bmp") << "r3.bmp" << 100 << 1660 << QSet<QRgb> {white}
+                            << QSet<QRgb> {white, black, magentaRed, lightGrey};
+    QTest::newRow("win.bmp") << "win.bmp" << 100 << 65 << QSet<QRgb> {skyBlue, violet, lavender}
+                             << QSet<QRgb> {blue, darkBlueGreen, violet};
 }
 
 void TestReelPictures::fileFormat()
@@ -234,9 +235,10 @@ void TestReelPictures::cellsShowTheirStripSymbols()
     QSet<QRgb> found;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
         found.insert(it.key());
-    QVERIFY2(found == expected, qPrintable(QStringLiteral("%1: found %2, expected %3")
-                                               .arg(QLatin1String(symbolId(symbol).data(), symbolId(symbol).size()),
-                                                    colourList(found.values()), colourList(expected.values()))));
+    QVERIFY2(found == expected,
+             qPrintable(QStringLiteral("%1: found %2, expected %3")
+                                .arg(QLatin1String(symbolId(symbol).data(), symbolId(symbol).size()),
+                                     colourList(found.values()), colourList(expected.values()))));
 }
 
 void TestReelPictures::copiesAtBothEnds_data()
@@ -276,7 +278,9 @@ void TestReelPictures::everyOccurrenceIsTheSamePicture()
             if (!first.contains(int(symbol)))
                 first.insert(int(symbol), picture);
             QVERIFY2(picture == first.value(int(symbol)),
-                     qPrintable(QStringLiteral("%1 stop %2").arg(QLatin1String(names[static_cast<std::size_t>(reel)])).arg(stop)));
+                     qPrintable(QStringLiteral("%1 stop %2")
+                                        .arg(QLatin1String(names[static_cast<std::size_t>(reel)]))
+                                        .arg(stop)));
         }
     }
     QCOMPARE(first.size(), int(allSymbols.size()));

@@ -9,7 +9,8 @@
 using namespace sorvex;
 
 namespace {
-struct Run {
+struct Run
+{
     int exitCode = -1;
     QByteArray out;
     QByteArray err;
@@ -38,11 +39,11 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("output");
-        QTest::newRow("big") << QStringList{"1", "1", "1"} << QStringLiteral("ＢＩＧです。\n適戦艦撃沈！\nW9 WIN\n");
-        QTest::newRow("no win mark") << QStringList{"1", "2", "12"}
+        QTest::newRow("big") << QStringList {"1", "1", "1"} << QStringLiteral("ＢＩＧです。\n適戦艦撃沈！\nW9 WIN\n");
+        QTest::newRow("no win mark") << QStringList {"1", "2", "12"}
                                      << QStringLiteral("リーチ目だけど，\n止まらない？？\n右リールの１確目。\nU2\n");
-        QTest::newRow("one line") << QStringList{"3", "1", "4"} << QStringLiteral("はずれ\nP1\n");
-        QTest::newRow("plus sign") << QStringList{"+21", "17", "13"}
+        QTest::newRow("one line") << QStringList {"3", "1", "4"} << QStringLiteral("はずれ\nP1\n");
+        QTest::newRow("plus sign") << QStringList {"+21", "17", "13"}
                                    << QStringLiteral("リーチ目だけど，\n止まらない？？\n７の一直線。\nU14\n");
     }
 
@@ -73,15 +74,16 @@ private slots:
                     QString text = judgementText(code);
                     text.replace(QStringLiteral("\r\n"), QStringLiteral("\\n"));
                     const bool ok = columns[0].toInt() == t1 && columns[1].toInt() == t2 && columns[2].toInt() == t3
-                        && columns[3] == codeName(code).data() && columns[4] == (isWin(code) ? "WIN" : "")
-                        && QString::fromUtf8(columns[5]) == text;
+                            && columns[3] == codeName(code).data() && columns[4] == (isWin(code) ? "WIN" : "")
+                            && QString::fromUtf8(columns[5]) == text;
                     if (!ok)
                         QFAIL(lines[row - 1].constData());
                 }
             }
         }
-        QCOMPARE(lines[0], QByteArray("1\t1\t1\tW9\tWIN\tＢＩＧです。\\n適戦艦撃沈！\tRedSeven,Cherry,Torpedo\t"
-                                      "RedSeven,Cherry,Replay\tRedSeven,Plum,Replay\ttop:sevens"));
+        QCOMPARE(lines[0],
+                 QByteArray("1\t1\t1\tW9\tWIN\tＢＩＧです。\\n適戦艦撃沈！\tRedSeven,Cherry,Torpedo\t"
+                            "RedSeven,Cherry,Replay\tRedSeven,Plum,Replay\ttop:sevens"));
     }
 
     void helpExplainsTheColumns()
@@ -97,18 +99,18 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("problem");
-        QTest::newRow("no arguments") << QStringList{} << QByteArray("got 0 arguments");
-        QTest::newRow("two") << QStringList{"1", "2"} << QByteArray("got 2 arguments");
-        QTest::newRow("four") << QStringList{"1", "2", "3", "4"} << QByteArray("got 4 arguments");
-        QTest::newRow("word") << QStringList{"1", "x", "3"} << QByteArray("'x' is not an integer");
-        QTest::newRow("fraction") << QStringList{"1.5", "2", "3"} << QByteArray("'1.5' is not an integer");
-        QTest::newRow("empty") << QStringList{"1", "2", ""} << QByteArray("'' is not an integer");
-        QTest::newRow("zero") << QStringList{"0", "2", "3"} << QByteArray("0 is outside 1 to 21");
-        QTest::newRow("22") << QStringList{"1", "22", "3"} << QByteArray("22 is outside 1 to 21");
-        QTest::newRow("negative") << QStringList{"1", "2", "-3"} << QByteArray("-3 is outside 1 to 21");
-        QTest::newRow("huge") << QStringList{"99999999999999999999", "2", "3"} << QByteArray("is outside 1 to 21");
-        QTest::newRow("unknown option") << QStringList{"--verbose"} << QByteArray("unknown option '--verbose'");
-        QTest::newRow("all with extra") << QStringList{"--all", "1"} << QByteArray("--all takes no further");
+        QTest::newRow("no arguments") << QStringList {} << QByteArray("got 0 arguments");
+        QTest::newRow("two") << QStringList {"1", "2"} << QByteArray("got 2 arguments");
+        QTest::newRow("four") << QStringList {"1", "2", "3", "4"} << QByteArray("got 4 arguments");
+        QTest::newRow("word") << QStringList {"1", "x", "3"} << QByteArray("'x' is not an integer");
+        QTest::newRow("fraction") << QStringList {"1.5", "2", "3"} << QByteArray("'1.5' is not an integer");
+        QTest::newRow("empty") << QStringList {"1", "2", ""} << QByteArray("'' is not an integer");
+        QTest::newRow("zero") << QStringList {"0", "2", "3"} << QByteArray("0 is outside 1 to 21");
+        QTest::newRow("22") << QStringList {"1", "22", "3"} << QByteArray("22 is outside 1 to 21");
+        QTest::newRow("negative") << QStringList {"1", "2", "-3"} << QByteArray("-3 is outside 1 to 21");
+        QTest::newRow("huge") << QStringList {"99999999999999999999", "2", "3"} << QByteArray("is outside 1 to 21");
+        QTest::newRow("unknown option") << QStringList {"--verbose"} << QByteArray("unknown option '--verbose'");
+        QTest::newRow("all with extra") << QStringList {"--all", "1"} << QByteArray("--all takes no further");
     }
 
     void badInputGetsOneLineAndStatus2()

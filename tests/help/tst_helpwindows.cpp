@@ -85,11 +85,11 @@ private:
 void TestHelpWindows::initTestCase()
 {
     // The offscreen platform cannot stack windows and says so at every raise.
-    static const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
-            if (message != QLatin1String("This plugin does not support raise()"))
-                previous(type, context, message);
-        });
+    static const QtMessageHandler previous
+            = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+                  if (message != QLatin1String("This plugin does not support raise()"))
+                      previous(type, context, message);
+              });
 }
 
 void TestHelpWindows::init()
@@ -169,7 +169,6 @@ static void addWindowRows()
     QTest::newRow("terms window") << Window::Terms << QStringLiteral("Fkaisetu");
     QTest::newRow("manual viewer") << Window::Viewer << QStringLiteral("readme");
 }
-
 
 void TestHelpWindows::oneInstance_data()
 {
@@ -270,13 +269,13 @@ void TestHelpWindows::guideKeepsTypedTextWhenHidden()
 void TestHelpWindows::guideTabOrder()
 {
     QWidget *guide = show(Window::Guide);
-    const QStringList expected{
-        QStringLiteral("Command1"),       QStringLiteral("autoStartMock"), QStringLiteral("startMock"),
-        QStringLiteral("leftStopMock"),   QStringLiteral("autoStopMock"),  QStringLiteral("endMock"),
-        QStringLiteral("middleStopMock"), QStringLiteral("rightStopMock"), QStringLiteral("speedMock"),
-        QStringLiteral("autoIntervalMock"), QStringLiteral("leftUpMock"),  QStringLiteral("leftDownMock"),
-        QStringLiteral("middleUpMock"),   QStringLiteral("middleDownMock"), QStringLiteral("rightUpMock"),
-        QStringLiteral("rightDownMock"),  QStringLiteral("Command1")};
+    const QStringList expected {
+            QStringLiteral("Command1"),         QStringLiteral("autoStartMock"),  QStringLiteral("startMock"),
+            QStringLiteral("leftStopMock"),     QStringLiteral("autoStopMock"),   QStringLiteral("endMock"),
+            QStringLiteral("middleStopMock"),   QStringLiteral("rightStopMock"),  QStringLiteral("speedMock"),
+            QStringLiteral("autoIntervalMock"), QStringLiteral("leftUpMock"),     QStringLiteral("leftDownMock"),
+            QStringLiteral("middleUpMock"),     QStringLiteral("middleDownMock"), QStringLiteral("rightUpMock"),
+            QStringLiteral("rightDownMock"),    QStringLiteral("Command1")};
     QStringList order;
     QWidget *widget = guide->focusWidget();
     for (qsizetype i = 0; i < expected.size(); ++i) {

@@ -52,16 +52,16 @@ void TestManualFile::textFromBytes_data()
     QTest::newRow("empty file") << QByteArray() << QString();
     QTest::newRow("kana and kanji") << QByteArray("\x82\xa0\x8a\xbf\r\n") << QStringLiteral("あ漢") + crlf;
     QTest::newRow("half-width kana") << QByteArray("\xb1\xb2") << QStringLiteral("ｱｲ") + crlf;
-    QTest::newRow("code page 932 extensions") << QByteArray("\x87\x40\x81\x60")
-                                              << QStringLiteral("①～") + crlf;
+    QTest::newRow("code page 932 extensions") << QByteArray("\x87\x40\x81\x60") << QStringLiteral("①～") + crlf;
     QTest::newRow("backslash and tilde stay ASCII") << QByteArray("\\~") << "\\~" + crlf;
-    QTest::newRow("invalid single bytes") << QByteArray("a\x80\xa0\xff" "b") << "a" + QString(3, bad) + "b" + crlf;
+    QTest::newRow("invalid single bytes") << QByteArray("a\x80\xa0\xff"
+                                                        "b")
+                                          << "a" + QString(3, bad) + "b" + crlf;
     QTest::newRow("lead byte without trail") << QByteArray("\x82 x") << bad + QStringLiteral(" x") + crlf;
     QTest::newRow("lead byte before CR LF") << QByteArray("\x82\r\nx") << bad + crlf + "x" + crlf;
     QTest::newRow("lead byte at the end") << QByteArray("x\x82") << QStringLiteral("x") + bad + crlf;
     QTest::newRow("unassigned double byte") << QByteArray("\x85\x40") << bad + crlf;
-    QTest::newRow("control bytes as themselves")
-        << QByteArray("\x1a\x1c\x7f") << QStringLiteral("\x1a\x1c\x7f") + crlf;
+    QTest::newRow("control bytes as themselves") << QByteArray("\x1a\x1c\x7f") << QStringLiteral("\x1a\x1c\x7f") + crlf;
     QTest::newRow("lead byte before a control byte") << QByteArray("\x82\x1a") << bad + QStringLiteral("\x1a") + crlf;
 }
 
@@ -158,13 +158,19 @@ void TestManualFile::shippedManual()
     QCOMPARE(ManualFile::textFromBytes(bytes), decoded);
 
     // It speaks of the main window's controls by the captions the user sees.
-    const QStringList captions{QStringLiteral("start"),      QStringLiteral("stop"),
-                               QStringLiteral("▲"),          QStringLiteral("▼"),
-                               QStringLiteral("Auto_start"), QStringLiteral("Auto_stop"),
-                               QStringLiteral("Readme"),     QStringLiteral("解説の説明"),
-                               QStringLiteral("操作の説明"), QStringLiteral("終了"),
-                               QStringLiteral("リール１コマのスピード"), QStringLiteral("Ａutoの停止までの時間"),
-                               QStringLiteral("32767")};
+    const QStringList captions {QStringLiteral("start"),
+                                QStringLiteral("stop"),
+                                QStringLiteral("▲"),
+                                QStringLiteral("▼"),
+                                QStringLiteral("Auto_start"),
+                                QStringLiteral("Auto_stop"),
+                                QStringLiteral("Readme"),
+                                QStringLiteral("解説の説明"),
+                                QStringLiteral("操作の説明"),
+                                QStringLiteral("終了"),
+                                QStringLiteral("リール１コマのスピード"),
+                                QStringLiteral("Ａutoの停止までの時間"),
+                                QStringLiteral("32767")};
     for (const QString &caption : captions)
         QVERIFY2(decoded.contains(caption), qPrintable(caption));
 }

@@ -99,17 +99,21 @@ private slots:
         QTest::addColumn<MessageCode>("code");
         QTest::addColumn<QString>("text");
         QTest::newRow("P3 ASCII space") << MessageCode::P3 << QString::fromUtf16(u"チェリー\u0020４枚");
-        QTest::newRow("N8 ASCII space")
-            << MessageCode::N8 << QString::fromUtf16(u"８枚役の取りこぼし\r\nＯＲ\u0020ボーナス");
-        QTest::newRow("N5 ASCII start")
-            << MessageCode::N5 << QString::fromUtf16(u"リーチ目\u3002\r\n止まらないかも\uFF1F\uFF1F\r\n(^^;;;;;ダラダラ");
+        QTest::newRow("N8 ASCII space") << MessageCode::N8
+                                        << QString::fromUtf16(u"８枚役の取りこぼし\r\nＯＲ\u0020ボーナス");
+        QTest::newRow("N5 ASCII start") << MessageCode::N5
+                                        << QString::fromUtf16(
+                                                   u"リーチ目\u3002\r\n止まらないかも\uFF1F\uFF1F\r\n(^^;;;;;ダラダラ");
         QTest::newRow("W4 ideographic comma") << MessageCode::W4 << QString::fromUtf16(u"リーチ目\u3001魚雷\u3002１枚");
         QTest::newRow("W13 wave dashes")
-            << MessageCode::W13 << QString::fromUtf16(u"ＢＩＧです\u3002\r\nどっか\uFF5E\uFF5E\uFF5E\uFF5E\uFF5Eん\uFF01");
+                << MessageCode::W13
+                << QString::fromUtf16(u"ＢＩＧです\u3002\r\nどっか\uFF5E\uFF5E\uFF5E\uFF5E\uFF5Eん\uFF01");
         QTest::newRow("U11 near twin") << MessageCode::U11
-                                       << QString::fromUtf16(u"リーチ目だけど\uFF0C\r\n止まらない\uFF1F\uFF1F\r\n潜水艦の一直線");
-        QTest::newRow("U12 near twin") << MessageCode::U12
-                                       << QString::fromUtf16(u"リーチ目だけど\uFF0C\r\n止まらない\uFF1F\uFF1F\r\n潜水艦一直線\u3002");
+                                       << QString::fromUtf16(
+                                                  u"リーチ目だけど\uFF0C\r\n止まらない\uFF1F\uFF1F\r\n潜水艦の一直線");
+        QTest::newRow("U12 near twin")
+                << MessageCode::U12
+                << QString::fromUtf16(u"リーチ目だけど\uFF0C\r\n止まらない\uFF1F\uFF1F\r\n潜水艦一直線\u3002");
         QTest::newRow("W7 no full stop") << MessageCode::W7 << QString::fromUtf16(u"リーチ目\r\n枠上７揃い");
         QTest::newRow("W8 full stop") << MessageCode::W8 << QString::fromUtf16(u"リーチ目\r\n枠下７揃い\u3002");
     }

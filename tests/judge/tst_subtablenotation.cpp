@@ -27,8 +27,8 @@ private slots:
     {
         const std::string rows = "1 | U1 | W9: 1, 14; N1: g2; U11: 11-13\n" + restOfTable();
         const SubTable table = parseSubTable(rows);
-        const MessageCode expected[21] = {W9, N1, U1, U1, U1, N1, U1, U1, U1, N1, U11,
-                                          U11, U11, W9, N1, U1, U1, U1, N1, U1, U1};
+        const MessageCode expected[21]
+                = {W9, N1, U1, U1, U1, N1, U1, U1, U1, N1, U11, U11, U11, W9, N1, U1, U1, U1, N1, U1, U1};
         for (int t3 = 1; t3 <= 21; ++t3)
             QCOMPARE(table.cell(1, t3), expected[t3 - 1]);
         QCOMPARE(table.cell(21, 21), P1);

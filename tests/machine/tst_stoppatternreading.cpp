@@ -16,7 +16,8 @@ using enum Symbol;
 
 namespace {
 
-struct Cell {
+struct Cell
+{
     StopPattern pattern;
     MessageCode code;
 };
@@ -37,10 +38,10 @@ const std::vector<Cell> &allCells()
 QString describe(const Cell &cell)
 {
     return QStringLiteral("(%1, %2, %3) judged %4")
-        .arg(cell.pattern.t1)
-        .arg(cell.pattern.t2)
-        .arg(cell.pattern.t3)
-        .arg(QString::fromLatin1(codeName(cell.code)));
+            .arg(cell.pattern.t1)
+            .arg(cell.pattern.t2)
+            .arg(cell.pattern.t3)
+            .arg(QString::fromLatin1(codeName(cell.code)));
 }
 
 bool hasLineWin(const StopPattern &pattern, LineWin win)
@@ -94,8 +95,7 @@ bool missesOnTheRight(const std::array<Symbol, 3> &symbols)
         return false;
     const auto [left, middle, right] = symbols;
     return (middle == Plum && (left == Plum || left == Submersible))
-        || (middle == Replay && (left == Replay || left == Submersible))
-        || (middle == Torpedo && left == Torpedo);
+            || (middle == Replay && (left == Replay || left == Submersible)) || (middle == Torpedo && left == Torpedo);
 }
 
 } // namespace
@@ -146,8 +146,8 @@ private slots:
 
     void threeTorpedoesOnLeftIndex11CannotStop()
     {
-        const StopPattern pattern{11, 14, 3};
-        QCOMPARE(pattern.across(Row::Bottom), (std::array<Symbol, 3>{Torpedo, Torpedo, Torpedo}));
+        const StopPattern pattern {11, 14, 3};
+        QCOMPARE(pattern.across(Row::Bottom), (std::array<Symbol, 3> {Torpedo, Torpedo, Torpedo}));
         QCOMPARE(cellCode(11, 14, 3), N3);
     }
 
@@ -195,7 +195,7 @@ private slots:
             const std::array<Symbol, 3> above = cell.pattern.across(Row::AboveFrame);
             const std::array<Symbol, 3> below = cell.pattern.across(Row::BelowFrame);
             if (cell.code == W7)
-                QVERIFY2(above == (std::array<Symbol, 3>{RedSeven, RedSeven, RedSeven}), qPrintable(describe(cell)));
+                QVERIFY2(above == (std::array<Symbol, 3> {RedSeven, RedSeven, RedSeven}), qPrintable(describe(cell)));
             if (cell.code == W8)
                 QVERIFY2(sameColourSevens(below), qPrintable(describe(cell)));
             if (sameColourSevens(above) || sameColourSevens(below))
@@ -206,15 +206,17 @@ private slots:
         QCOMPARE(outsideSevens.count(W8), std::size_t(4));
         QCOMPARE(outsideSevens.count(P3), std::size_t(4));
         QCOMPARE(outsideSevens.count(P1), std::size_t(2));
-        QCOMPARE(StopPattern({13, 2, 2}).across(Row::AboveFrame), (std::array<Symbol, 3>{RedSeven, RedSeven, RedSeven}));
-        QCOMPARE(StopPattern({3, 2, 5}).across(Row::BelowFrame), (std::array<Symbol, 3>{BlueSeven, BlueSeven, BlueSeven}));
+        QCOMPARE(StopPattern({13, 2, 2}).across(Row::AboveFrame),
+                 (std::array<Symbol, 3> {RedSeven, RedSeven, RedSeven}));
+        QCOMPARE(StopPattern({3, 2, 5}).across(Row::BelowFrame),
+                 (std::array<Symbol, 3> {BlueSeven, BlueSeven, BlueSeven}));
     }
 
     void reachMeIsKeyedByPositionNotByWhatShows()
     {
         for (int t1 : {8, 16, 19})
             QCOMPARE(wholeRows(Reel::Left, t1), wholeRows(Reel::Left, 3));
-        QCOMPARE(wholeRows(Reel::Left, 3), (std::array<Symbol, 3>{Torpedo, Plum, Replay}));
+        QCOMPARE(wholeRows(Reel::Left, 3), (std::array<Symbol, 3> {Torpedo, Plum, Replay}));
         QCOMPARE(wholeRows(Reel::Left, 7), wholeRows(Reel::Left, 2));
         QCOMPARE(wholeRows(Reel::Left, 17), wholeRows(Reel::Left, 9));
 
@@ -241,17 +243,17 @@ private slots:
             case U1:
                 QVERIFY2(p.t1 == 1 || p.t1 == 6, where);
                 QVERIFY2(isSeven(p.symbol(Reel::Left, Row::Top)) && p.symbol(Reel::Left, Row::Middle) == Cherry
-                             && p.symbol(Reel::Left, Row::Bottom) == Torpedo,
+                                 && p.symbol(Reel::Left, Row::Bottom) == Torpedo,
                          where);
                 break;
             case U2:
                 QVERIFY2(p.t3 == 12, where);
-                QVERIFY2(wholeRows(Reel::Right, p.t3) == (std::array<Symbol, 3>{Submersible, Submersible, RedSeven}),
+                QVERIFY2(wholeRows(Reel::Right, p.t3) == (std::array<Symbol, 3> {Submersible, Submersible, RedSeven}),
                          where);
                 break;
             case U4:
                 QVERIFY2(p.t1 == 11, where);
-                QVERIFY2(wholeRows(Reel::Left, p.t1) == (std::array<Symbol, 3>{Torpedo, RedSeven, Torpedo}), where);
+                QVERIFY2(wholeRows(Reel::Left, p.t1) == (std::array<Symbol, 3> {Torpedo, RedSeven, Torpedo}), where);
                 break;
             case U5:
                 QVERIFY2(p.t1 == 5 || p.t1 == 21, where);
@@ -271,7 +273,7 @@ private slots:
                 QVERIFY2(anyPayLine(p,
                                     [](const auto &s) {
                                         return (s[0] == Replay || s[0] == Submersible) && s[1] == Replay
-                                            && s[2] != Replay;
+                                                && s[2] != Replay;
                                     }),
                          where);
                 break;
@@ -301,9 +303,8 @@ private slots:
     void rightIndexGroupsShowPlumAndReplayInTheSameRows()
     {
         const auto rows = [](int t3) { return wholeRows(Reel::Right, t3); };
-        const auto contains = [](const std::array<Symbol, 3> &r, Symbol s) {
-            return std::find(r.begin(), r.end(), s) != r.end();
-        };
+        const auto contains
+                = [](const std::array<Symbol, 3> &r, Symbol s) { return std::find(r.begin(), r.end(), s) != r.end(); };
         for (int t3 : notation::rightIndexGroups[0])
             QVERIFY(rows(t3)[1] == Plum && rows(t3)[2] == Replay);
         for (int t3 : notation::rightIndexGroups[1])
@@ -312,7 +313,7 @@ private slots:
             QVERIFY(rows(t3)[0] == Replay && !contains(rows(t3), Plum));
         for (int t3 : notation::rightIndexGroups[3])
             QVERIFY(rows(t3)[2] == Plum && !contains(rows(t3), Replay));
-        QCOMPARE(rows(12), (std::array<Symbol, 3>{Submersible, Submersible, RedSeven}));
+        QCOMPARE(rows(12), (std::array<Symbol, 3> {Submersible, Submersible, RedSeven}));
 
         std::set<int> covered = {12};
         for (const auto &group : notation::rightIndexGroups)

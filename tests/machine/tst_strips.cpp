@@ -14,13 +14,13 @@ private slots:
     {
         QTest::addColumn<Symbol>("symbol");
         QTest::addColumn<QList<int>>("counts"); // left, middle, right
-        QTest::newRow("RedSeven") << RedSeven << QList<int>{2, 1, 2};
-        QTest::newRow("BlueSeven") << BlueSeven << QList<int>{1, 2, 1};
-        QTest::newRow("Cherry") << Cherry << QList<int>{2, 4, 4};
-        QTest::newRow("Plum") << Plum << QList<int>{5, 5, 5};
-        QTest::newRow("Replay") << Replay << QList<int>{4, 5, 5};
-        QTest::newRow("Torpedo") << Torpedo << QList<int>{6, 2, 2};
-        QTest::newRow("Submersible") << Submersible << QList<int>{1, 2, 2};
+        QTest::newRow("RedSeven") << RedSeven << QList<int> {2, 1, 2};
+        QTest::newRow("BlueSeven") << BlueSeven << QList<int> {1, 2, 1};
+        QTest::newRow("Cherry") << Cherry << QList<int> {2, 4, 4};
+        QTest::newRow("Plum") << Plum << QList<int> {5, 5, 5};
+        QTest::newRow("Replay") << Replay << QList<int> {4, 5, 5};
+        QTest::newRow("Torpedo") << Torpedo << QList<int> {6, 2, 2};
+        QTest::newRow("Submersible") << Submersible << QList<int> {1, 2, 2};
     }
 
     void symbolCountsPerReel()
@@ -53,8 +53,8 @@ private slots:
 
     void startUpShowsRedSevensOnTheTopLine()
     {
-        const StopPattern startUp{1, 1, 1};
-        QCOMPARE(startUp.across(Row::Top), (std::array<Symbol, 3>{RedSeven, RedSeven, RedSeven}));
+        const StopPattern startUp {1, 1, 1};
+        QCOMPARE(startUp.across(Row::Top), (std::array<Symbol, 3> {RedSeven, RedSeven, RedSeven}));
         const std::vector<PayLineWin> wins = lineWins(startUp);
         QCOMPARE(wins.size(), std::size_t(1));
         QCOMPARE(wins[0].payLine->name, std::string_view("top"));
@@ -67,7 +67,7 @@ private slots:
         QCOMPARE(symbolAt(Reel::Middle, 9, Row::Top), Submersible);
         QCOMPARE(symbolAt(Reel::Right, 12, Row::Top), Submersible);
         QCOMPARE(symbolAt(Reel::Right, 13, Row::Top), Submersible);
-        const StopPattern cherryPlumCherry{1, 11, 1};
+        const StopPattern cherryPlumCherry {1, 11, 1};
         QCOMPARE(cherryPlumCherry.symbol(Reel::Middle, Row::Top), Cherry);
         QCOMPARE(cherryPlumCherry.symbol(Reel::Middle, Row::Middle), Plum);
         QCOMPARE(cherryPlumCherry.symbol(Reel::Middle, Row::Bottom), Cherry);

@@ -123,7 +123,7 @@ void TestFormServices::untrappedErrorIsReportedAndEndsWithNonZeroStatus()
 {
     QStringList shown;
     const MessageHandler previous
-        = setMessageHandler([&shown](QWidget *, const QString &prompt) { shown.append(prompt); });
+            = setMessageHandler([&shown](QWidget *, const QString &prompt) { shown.append(prompt); });
     bool ranOn = false;
     QTimer::singleShot(0, [&] {
         runHandler(nullptr, [&] {
@@ -146,28 +146,28 @@ void TestFormServices::labelWrapsLikeTheToolkit_data()
     QTest::addColumn<QString>("widthOf");
     QTest::addColumn<QStringList>("lines");
     QTest::newRow("breaks before any character")
-        << QStringLiteral("注意注意注") << QStringLiteral("注意") << QStringList{"注意", "注意", "注"};
+            << QStringLiteral("注意注意注") << QStringLiteral("注意") << QStringList {"注意", "注意", "注"};
     QTest::newRow("blanks take their width")
-        << QStringLiteral("注意    注意") << QStringLiteral("注意    ") << QStringList{"注意    ", "注意"};
+            << QStringLiteral("注意    注意") << QStringLiteral("注意    ") << QStringList {"注意    ", "注意"};
     QTest::newRow("blanks push the next phrase down")
-        << QStringLiteral("注 意") << QStringLiteral("注 ") << QStringList{"注 ", "意"};
+            << QStringLiteral("注 意") << QStringLiteral("注 ") << QStringList {"注 ", "意"};
     QTest::newRow("blanks starting a wrapped line are dropped")
-        << QStringLiteral("注意      意") << QStringLiteral("注意 ") << QStringList{"注意 ", "意"};
+            << QStringLiteral("注意      意") << QStringLiteral("注意 ") << QStringList {"注意 ", "意"};
     QTest::newRow("leading blanks of the text stay")
-        << QStringLiteral("   注") << QStringLiteral("   注") << QStringList{"   注"};
+            << QStringLiteral("   注") << QStringLiteral("   注") << QStringList {"   注"};
     QTest::newRow("no line starts with the long vowel mark")
-        << QStringLiteral("注リーチ") << QStringLiteral("注リ") << QStringList{"注", "リー", "チ"};
+            << QStringLiteral("注リーチ") << QStringLiteral("注リ") << QStringList {"注", "リー", "チ"};
     QTest::newRow("no line starts with a comma")
-        << QStringLiteral("注意、") << QStringLiteral("注意") << QStringList{"注", "意、"};
+            << QStringLiteral("注意、") << QStringLiteral("注意") << QStringList {"注", "意、"};
     QTest::newRow("an opening bracket goes with what follows")
-        << QStringLiteral("注注「意」") << QStringLiteral("注注「") << QStringList{"注注", "「意」"};
+            << QStringLiteral("注注「意」") << QStringLiteral("注注「") << QStringList {"注注", "「意」"};
     QTest::newRow("a run with nowhere to break breaks anywhere")
-        << QStringLiteral("注ーーーー") << QStringLiteral("注ー") << QStringList{"注ー", "ーー", "ー"};
+            << QStringLiteral("注ーーーー") << QStringLiteral("注ー") << QStringList {"注ー", "ーー", "ー"};
     QTest::newRow("blanks overflowing the last line leave no empty line")
-        << QStringLiteral("注意    ") << QStringLiteral("注意 ") << QStringList{"注意 "};
-    QTest::newRow("CR LF starts a line")
-        << QStringLiteral("ＢＩＧです。\r\n適戦艦") << QStringLiteral("ＢＩＧです。適戦艦")
-        << QStringList{"ＢＩＧです。", "適戦艦"};
+            << QStringLiteral("注意    ") << QStringLiteral("注意 ") << QStringList {"注意 "};
+    QTest::newRow("CR LF starts a line") << QStringLiteral("ＢＩＧです。\r\n適戦艦")
+                                         << QStringLiteral("ＢＩＧです。適戦艦")
+                                         << QStringList {"ＢＩＧです。", "適戦艦"};
 }
 
 void TestFormServices::labelWrapsLikeTheToolkit()

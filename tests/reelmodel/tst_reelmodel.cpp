@@ -116,9 +116,9 @@ private slots:
     void movesStayOnTheStrip()
     {
         QFETCH(int, move);
-        const Move moves[] = {[](ReelModel &reel) { return reel.advance(); },
-                              [](ReelModel &reel) { return reel.stepDown(); },
-                              [](ReelModel &reel) { return reel.stepUp(); }};
+        const Move moves[]
+                = {[](ReelModel &reel) { return reel.advance(); }, [](ReelModel &reel) { return reel.stepDown(); },
+                   [](ReelModel &reel) { return reel.stepUp(); }};
         for (int start = 0; start <= 21; ++start) {
             ReelModel reel = reelAt(start);
             const int startIndex = topRowIndex(reel);

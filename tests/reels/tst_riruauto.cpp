@@ -133,7 +133,7 @@ void TestRiruAuto::sequencerBox()
     QCOMPARE(box("Text3")->text(), shown);
     QVERIFY(m_riru->timer(4)->isEnabled());
     QCOMPARE(m_riru->timer(4)->isRunning(), ticks);
-    QCOMPARE(reelTimersEnabled(), (QList<bool>{true, true, true}));
+    QCOMPARE(reelTimersEnabled(), (QList<bool> {true, true, true}));
     QVERIFY(m_recorder->prompts().isEmpty());
 }
 
@@ -203,8 +203,8 @@ void TestRiruAuto::oneFullCycle()
         bool judged;
     };
     const Expected steps[] = {
-        {{false, true, true}, false}, {{false, false, true}, false}, {{false, false, false}, true},
-        {{false, false, false}, true}, {{true, true, true}, false},  {{true, true, true}, false},
+            {{false, true, true}, false},  {{false, false, true}, false}, {{false, false, false}, true},
+            {{false, false, false}, true}, {{true, true, true}, false},   {{true, true, true}, false},
     };
     for (int cycle = 0; cycle < 2; ++cycle) {
         for (int step = 1; step <= 6; ++step) {
@@ -214,9 +214,9 @@ void TestRiruAuto::oneFullCycle()
             QCOMPARE(m_riru->autostep(), qint16(step % 6));
             QCOMPARE(reelTimersEnabled(), expected.spinning);
             if (expected.judged) {
-                const auto [yakumei, tamaya] = judgementOf(topRowIndex(m_riru->reel(1).position()),
-                                                           topRowIndex(m_riru->reel(2).position()),
-                                                           topRowIndex(m_riru->reel(3).position()));
+                const auto [yakumei, tamaya]
+                        = judgementOf(topRowIndex(m_riru->reel(1).position()), topRowIndex(m_riru->reel(2).position()),
+                                      topRowIndex(m_riru->reel(3).position()));
                 QCOMPARE(judgementLabel(), yakumei);
                 QCOMPARE(m_riru->tamaya(), tamaya);
             } else if (step >= 5) {
@@ -242,18 +242,18 @@ void TestRiruAuto::cyclePositionSurvivesAutoStop()
     // The restart sets all three reels spinning and goes on at step 3: the
     // right reel stops and the pattern is judged while the others spin.
     m_riru->autostartClick();
-    QCOMPARE(reelTimersEnabled(), (QList<bool>{true, true, true}));
+    QCOMPARE(reelTimersEnabled(), (QList<bool> {true, true, true}));
     tickAllReels(5);
     tickSequencer(1);
     QCOMPARE(m_riru->autostep(), qint16(3));
-    QCOMPARE(reelTimersEnabled(), (QList<bool>{true, true, false}));
-    const QList<int> firstJudged{m_riru->r1jyoudan(), m_riru->r2jyoudan(), m_riru->r3jyoudan()};
+    QCOMPARE(reelTimersEnabled(), (QList<bool> {true, true, false}));
+    const QList<int> firstJudged {m_riru->r1jyoudan(), m_riru->r2jyoudan(), m_riru->r3jyoudan()};
     QCOMPARE(firstJudged[0], topRowIndex(m_riru->reel(1).position()));
 
     tickAllReels(2);
     tickSequencer(1);
     QCOMPARE(m_riru->autostep(), qint16(4));
-    const QList<int> secondJudged{m_riru->r1jyoudan(), m_riru->r2jyoudan(), m_riru->r3jyoudan()};
+    const QList<int> secondJudged {m_riru->r1jyoudan(), m_riru->r2jyoudan(), m_riru->r3jyoudan()};
     QVERIFY(secondJudged[0] != firstJudged[0]);
     QCOMPARE(secondJudged[2], firstJudged[2]);
     const auto [yakumei, tamaya] = judgementOf(secondJudged[0], secondJudged[1], secondJudged[2]);
@@ -261,7 +261,7 @@ void TestRiruAuto::cyclePositionSurvivesAutoStop()
 
     tickSequencer(3);
     QCOMPARE(m_riru->autostep(), qint16(1));
-    QCOMPARE(reelTimersEnabled(), (QList<bool>{false, true, true}));
+    QCOMPARE(reelTimersEnabled(), (QList<bool> {false, true, true}));
 }
 
 void TestRiruAuto::autoStopKeepsTheDisplay_data()
@@ -283,12 +283,12 @@ void TestRiruAuto::autoStopKeepsTheDisplay()
         tickAllReels(2);
         tickSequencer(1);
     }
-    const QList<qint16> positions{m_riru->reel(1).position(), m_riru->reel(2).position(), m_riru->reel(3).position()};
+    const QList<qint16> positions {m_riru->reel(1).position(), m_riru->reel(2).position(), m_riru->reel(3).position()};
     m_riru->autostopClick();
     QCOMPARE(judgementLabel(), showsResult ? m_riru->yakumei() : QString());
     QCOMPARE(lampLit(), showsResult && m_riru->tamaya() == QLatin1String("WIN"));
     tickAllReels(3);
-    QCOMPARE((QList<qint16>{m_riru->reel(1).position(), m_riru->reel(2).position(), m_riru->reel(3).position()}),
+    QCOMPARE((QList<qint16> {m_riru->reel(1).position(), m_riru->reel(2).position(), m_riru->reel(3).position()}),
              positions);
     QVERIFY(!enabled("r1stop") && enabled("cmstart"));
 }
@@ -310,8 +310,8 @@ void TestRiruAuto::lampFromManualPlayStaysUntilTheClearingStep()
     int ticks = 0;
     while (judgementOf(topRowIndex(m_riru->reel(1).position()), topRowIndex(m_riru->reel(2).position()),
                        topRowIndex(m_riru->reel(3).position()))
-                   .second
-               == QLatin1String("WIN")
+                           .second
+                   == QLatin1String("WIN")
            && ticks < 21) {
         tickAllReels(1);
         ++ticks;

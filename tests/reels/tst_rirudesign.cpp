@@ -219,10 +219,8 @@ void TestRiruDesign::reelsShowOnlyThroughTheirOpenings()
                 // Between the frame lines the three rows are always all reel.
                 const bool mustShowReel = inOpening && y > upperFrame && y < lowerFrame;
                 if ((reelPixel && !inOpening) || (mustShowReel && !reelPixel)) {
-                    QFAIL(qPrintable(QStringLiteral("position %1: pixel %2,%3")
-                                         .arg(m_riru->reel(1).position())
-                                         .arg(x)
-                                         .arg(y)));
+                    QFAIL(qPrintable(
+                            QStringLiteral("position %1: pixel %2,%3").arg(m_riru->reel(1).position()).arg(x).arg(y)));
                 }
             }
         }

@@ -87,9 +87,9 @@ void TestRiruPlay::cleanup()
 
 void TestRiruPlay::checkShowsJudgementOfPositions() const
 {
-    const auto [yakumei, tamaya] = judgementOf(topRowIndex(m_riru->reel(1).position()),
-                                               topRowIndex(m_riru->reel(2).position()),
-                                               topRowIndex(m_riru->reel(3).position()));
+    const auto [yakumei, tamaya]
+            = judgementOf(topRowIndex(m_riru->reel(1).position()), topRowIndex(m_riru->reel(2).position()),
+                          topRowIndex(m_riru->reel(3).position()));
     QCOMPARE(m_riru->yakumei(), yakumei);
     QCOMPARE(m_riru->tamaya(), tamaya);
     QCOMPARE(text("lbyakumei"), yakumei);
@@ -99,17 +99,18 @@ void TestRiruPlay::stopsInAnyOrderFollowTheStateTable_data()
 {
     QTest::addColumn<QList<int>>("order");
     QTest::addColumn<QList<int>>("ticks");
-    QTest::newRow("left, middle, right") << QList<int>{1, 2, 3} << QList<int>{3, 7, 12};
-    QTest::newRow("right, left, middle") << QList<int>{3, 1, 2} << QList<int>{21, 22, 40};
-    QTest::newRow("middle, right, left") << QList<int>{2, 3, 1} << QList<int>{0, 1, 20};
-    QTest::newRow("right, middle, left") << QList<int>{3, 2, 1} << QList<int>{5, 5, 5};
+    QTest::newRow("left, middle, right") << QList<int> {1, 2, 3} << QList<int> {3, 7, 12};
+    QTest::newRow("right, left, middle") << QList<int> {3, 1, 2} << QList<int> {21, 22, 40};
+    QTest::newRow("middle, right, left") << QList<int> {2, 3, 1} << QList<int> {0, 1, 20};
+    QTest::newRow("right, middle, left") << QList<int> {3, 2, 1} << QList<int> {5, 5, 5};
 }
 
 void TestRiruPlay::stopsInAnyOrderFollowTheStateTable()
 {
     QFETCH(QList<int>, order);
     QFETCH(QList<int>, ticks);
-    const char *restingButtons[] = {"cmstart", "cmend", "autostart", "r1ue", "r1sita", "r2ue", "r2sita", "r3ue", "r3sita"};
+    const char *restingButtons[]
+            = {"cmstart", "cmend", "autostart", "r1ue", "r1sita", "r2ue", "r2sita", "r3ue", "r3sita"};
     const char *stopButtons[] = {"r1stop", "r2stop", "r3stop"};
 
     m_riru->cmstartClick();
@@ -123,7 +124,7 @@ void TestRiruPlay::stopsInAnyOrderFollowTheStateTable()
         QCOMPARE(topRowIndex(m_riru->reel(reel).position()), topRowIndex(ticks[reel - 1] % 21));
     }
 
-    QList<int> stillSpinning{1, 2, 3};
+    QList<int> stillSpinning {1, 2, 3};
     for (int k = 0; k < 3; ++k) {
         for (const char *name : restingButtons)
             QVERIFY2(!enabled(name), name);
@@ -252,10 +253,10 @@ void TestRiruPlay::stepsFromStartUp_data()
     QTest::addColumn<int>("reel");
     QTest::addColumn<bool>("up");
     QTest::addColumn<QList<int>>("pattern");
-    QTest::newRow("left down") << 1 << false << QList<int>{21, 1, 1};
-    QTest::newRow("left up") << 1 << true << QList<int>{2, 1, 1};
-    QTest::newRow("middle down") << 2 << false << QList<int>{1, 21, 1};
-    QTest::newRow("right up") << 3 << true << QList<int>{1, 1, 2};
+    QTest::newRow("left down") << 1 << false << QList<int> {21, 1, 1};
+    QTest::newRow("left up") << 1 << true << QList<int> {2, 1, 1};
+    QTest::newRow("middle down") << 2 << false << QList<int> {1, 21, 1};
+    QTest::newRow("right up") << 3 << true << QList<int> {1, 1, 2};
 }
 
 void TestRiruPlay::stepsFromStartUp()
@@ -264,7 +265,7 @@ void TestRiruPlay::stepsFromStartUp()
     QFETCH(bool, up);
     QFETCH(QList<int>, pattern);
     up ? m_riru->ueClick(reel) : m_riru->sitaClick(reel);
-    QCOMPARE((QList<int>{m_riru->r1jyoudan(), m_riru->r2jyoudan(), m_riru->r3jyoudan()}), pattern);
+    QCOMPARE((QList<int> {m_riru->r1jyoudan(), m_riru->r2jyoudan(), m_riru->r3jyoudan()}), pattern);
     const auto [yakumei, tamaya] = judgementOf(pattern[0], pattern[1], pattern[2]);
     QCOMPARE(text("lbyakumei"), yakumei);
     QCOMPARE(lampLit(), tamaya == QLatin1String("WIN"));

@@ -6,8 +6,7 @@ MessageRecorder::MessageRecorder()
     : m_previous(setMessageHandler([this](QWidget *parent, const QString &prompt) {
         m_messages.append({parent, prompt});
     }))
-{
-}
+{}
 
 MessageRecorder::~MessageRecorder()
 {

@@ -13,7 +13,8 @@ namespace sorvex::testing {
 class MessageRecorder
 {
 public:
-    struct Message {
+    struct Message
+    {
         QWidget *parent;
         QString prompt;
     };

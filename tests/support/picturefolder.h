@@ -13,8 +13,8 @@ namespace sorvex::testing {
 class PictureFolder
 {
 public:
-    static inline const QColor stripColour{1, 254, 2};
-    static inline const QColor lampColour{3, 2, 253};
+    static inline const QColor stripColour {1, 254, 2};
+    static inline const QColor lampColour {3, 2, 253};
     static QStringList pictureNames();
 
     // Writes every picture except the one named in `omit`.

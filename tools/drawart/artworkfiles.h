@@ -8,7 +8,8 @@ namespace sorvex {
 
 // One file the drawing tool writes, with its path relative to the folder it
 // writes into.
-struct ArtworkFile {
+struct ArtworkFile
+{
     QString path;
     QByteArray contents;
 };

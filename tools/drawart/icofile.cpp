@@ -51,9 +51,7 @@ QByteArray icoFile(const QImage &indexedImage)
     out.u32(0);
 
     const QList<QRgb> table = indexedImage.colorTable();
-    auto transparent = [&](int x, int y) {
-        return qAlpha(table.value(indexedImage.pixelIndex(x, y))) == 0;
-    };
+    auto transparent = [&](int x, int y) { return qAlpha(table.value(indexedImage.pixelIndex(x, y))) == 0; };
     for (int i = 0; i < paletteEntries; ++i) {
         const QRgb colour = table.value(i);
         out.u8(static_cast<quint8>(qBlue(colour)));

@@ -8,7 +8,9 @@ namespace sorvex {
 class LittleEndianWriter
 {
 public:
-    explicit LittleEndianWriter(QByteArray &target) : m_target(target) {}
+    explicit LittleEndianWriter(QByteArray &target)
+        : m_target(target)
+    {}
 
     void u8(quint8 value) { m_target.append(static_cast<char>(value)); }
     void u16(quint16 value)

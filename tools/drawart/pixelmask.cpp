@@ -10,9 +10,10 @@
 namespace sorvex {
 
 PixelMask::PixelMask(int width, int height)
-    : m_width(width), m_height(height), m_pixels(static_cast<std::size_t>(width * height), false)
-{
-}
+    : m_width(width)
+    , m_height(height)
+    , m_pixels(static_cast<std::size_t>(width * height), false)
+{}
 
 PixelMask PixelMask::fromPath(const QPainterPath &path, int width, int height)
 {

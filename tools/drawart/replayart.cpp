@@ -23,7 +23,7 @@ void blackRect(QImage &cell, int left, int top, int right, int bottom)
 void drawReplay(QImage &cell)
 {
     PixelMask::ellipse(QRect(QPoint(14, 7), QPoint(87, 53)), w, h)
-        .stamp(cell, artcolour::replayOrange, artcolour::black, 2);
+            .stamp(cell, artcolour::replayOrange, artcolour::black, 2);
 
     // The cross hair: two-pixel dots with two-pixel gaps, meeting at the centre.
     constexpr int cx = 50;

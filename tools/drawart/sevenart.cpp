@@ -17,23 +17,23 @@ namespace {
 // notch at the top left and the slit in the stem are what players know the
 // machine's sevens by, so they are kept at every size.
 constexpr std::array<QPointF, 10> outline = {{
-    {4, 4},   // left end of the bar, one step below the rest of its top edge
-    {17, 4},
-    {20, 0},  // riser of the step
-    {79, 0},
-    {77, 13}, // right end of the bar, leaning like the whole figure
-    {46, 47}, // the stem runs down to the left
-    {15, 47},
-    {46, 16},
-    {0, 16},  // underside of the bar back to its left end
-    {4, 4},
+        {4, 4}, // left end of the bar, one step below the rest of its top edge
+        {17, 4},
+        {20, 0}, // riser of the step
+        {79, 0},
+        {77, 13}, // right end of the bar, leaning like the whole figure
+        {46, 47}, // the stem runs down to the left
+        {15, 47},
+        {46, 16},
+        {0, 16}, // underside of the bar back to its left end
+        {4, 4},
 }};
 
 constexpr std::array<QPointF, 4> slit = {{
-    {58, 18},
-    {63, 18},
-    {52, 30},
-    {47, 30},
+        {58, 18},
+        {63, 18},
+        {52, 30},
+        {47, 30},
 }};
 
 constexpr double designWidth = 79;

@@ -33,14 +33,13 @@ void drawTorpedo(QImage &cell)
 
     // Propeller blades seen edge-on, then the hub in front of them.
     PixelMask::rectangle(QRect(QPoint(78, 24), QPoint(80, 39)), w, h)
-        .stamp(cell, artcolour::torpedoGreen, artcolour::black, 1);
+            .stamp(cell, artcolour::torpedoGreen, artcolour::black, 1);
     PixelMask::ellipse(QRect(QPoint(76, 28), QPoint(83, 35)), w, h)
-        .stamp(cell, artcolour::torpedoGreen, artcolour::black, 1);
+            .stamp(cell, artcolour::torpedoGreen, artcolour::black, 1);
 
     const PixelMask nose = PixelMask::ellipse(QRect(QPoint(13, 23), QPoint(44, 40)), w, h);
     const PixelMask body = PixelMask::rectangle(QRect(QPoint(28, 23), QPoint(66, 40)), w, h);
-    const PixelMask tail =
-        PixelMask::fromPolygon(QPolygonF({{66, 23}, {78, 27}, {78, 37}, {66, 41}}), w, h);
+    const PixelMask tail = PixelMask::fromPolygon(QPolygonF({{66, 23}, {78, 27}, {78, 37}, {66, 41}}), w, h);
     nose.united(body).united(tail).stamp(cell, artcolour::torpedoGreen, artcolour::black, 1);
 
     // The seam behind the warhead bows forward like a ring seen from the side.
@@ -52,7 +51,7 @@ void drawTorpedo(QImage &cell)
 
     // The ribbed collar stands a little proud of the body.
     PixelMask::rectangle(QRect(QPoint(52, 21), QPoint(62, 42)), w, h)
-        .stamp(cell, artcolour::torpedoGreen, artcolour::black, 1);
+            .stamp(cell, artcolour::torpedoGreen, artcolour::black, 1);
     for (int x = 54; x <= 60; x += 2) {
         for (int y = 22; y <= 41; ++y)
             cell.setPixel(x, y, artcolour::opaque(artcolour::black));

@@ -16,7 +16,7 @@ namespace sorvex {
 namespace {
 
 constexpr const char *usage =
-    R"(Usage: sorvex-judge T1 T2 T3
+        R"(Usage: sorvex-judge T1 T2 T3
        sorvex-judge --all
        sorvex-judge --help
 
@@ -89,7 +89,7 @@ void printAll(std::ostream &out)
         for (int t2 = 1; t2 <= 21; ++t2) {
             for (int t3 = 1; t3 <= 21; ++t3) {
                 const MessageCode code = cellCode(t1, t2, t3);
-                const StopPattern pattern{t1, t2, t3};
+                const StopPattern pattern {t1, t2, t3};
                 for (int index : {t1, t2, t3}) {
                     table += std::to_string(index);
                     table += '\t';
@@ -159,8 +159,9 @@ int runJudgeCli(const std::vector<std::string> &arguments, std::ostream &out, st
         return 0;
     }
     if (arguments.size() != 3) {
-        return usageError(err, "expected three top-row indices T1 T2 T3, got " + std::to_string(arguments.size())
-                                   + (arguments.size() == 1 ? " argument" : " arguments"));
+        return usageError(err,
+                          "expected three top-row indices T1 T2 T3, got " + std::to_string(arguments.size())
+                                  + (arguments.size() == 1 ? " argument" : " arguments"));
     }
 
     int indices[3] = {};
