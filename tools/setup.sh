@@ -43,7 +43,7 @@ install_missing_packages() {
 build() {
     local dir=$1
     shift
-    cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
+    cmake -S "$root" -B "$dir" -G Ninja -DSORVEX_WERROR=ON "$@" >/dev/null
     cmake --build "$dir" --parallel "$(nproc)"
 }
 
