@@ -22,8 +22,6 @@ enum class Row : int {
     BelowFrame = 3,
 };
 
-inline constexpr std::array<Row, 5> allRows = {Row::AboveFrame, Row::Top, Row::Middle, Row::Bottom, Row::BelowFrame};
-
 using Strip = std::array<Symbol, stopCount>;
 
 // The strip of a reel; element i holds the symbol in the top row at top-row

@@ -26,7 +26,6 @@ class TestProgramIcon : public QObject
 private slots:
     void builtInIconIsTheSubmersible();
     void sixteenColourPicture();
-    void windowsIconMatchesPng();
     void desktopFilesNameTheIcon();
 };
 
@@ -59,31 +58,6 @@ void TestProgramIcon::sixteenColourPicture()
     QVERIFY(colours.size() <= 16);
     QVERIFY(colours.contains(qRgba(0, 0, 0, 0))); // transparent around the boat
     QVERIFY2(yellow > 100, "the boat is yellow");
-}
-
-void TestProgramIcon::windowsIconMatchesPng()
-{
-    QFile file(assetPath("icons/sorvex.ico"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray data = file.readAll();
-    // One 32 x 32 image of 16 colours at 4 bits per pixel.
-    QCOMPARE(data.left(6), QByteArray::fromHex("000001000100"));
-    QCOMPARE(data.mid(6, 4), QByteArray::fromHex("20201000"));
-    QCOMPARE(data.mid(10, 4), QByteArray::fromHex("01000400"));
-
-    const QImage ico = QImage::fromData(data, "ICO").convertToFormat(QImage::Format_ARGB32);
-    const QImage png = QImage(assetPath("icons/sorvex.png")).convertToFormat(QImage::Format_ARGB32);
-    QCOMPARE(ico.size(), QSize(32, 32));
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            const QRgb a = ico.pixel(x, y);
-            const QRgb b = png.pixel(x, y);
-            // Transparent pixels may carry any colour.
-            if (qAlpha(a) == 0 && qAlpha(b) == 0)
-                continue;
-            QCOMPARE(a, b);
-        }
-    }
 }
 
 void TestProgramIcon::desktopFilesNameTheIcon()

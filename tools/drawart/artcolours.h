@@ -2,9 +2,8 @@
 
 #include <QColor>
 
-// The flat colours the pictures are drawn in. The reels were designed for a
-// 16-colour-era palette, so every colour here is a full or half step of each
-// channel and survives any palette reduction unchanged.
+// The flat colours the pictures are drawn in, without smoothing. Each
+// channel is one of 0x00, 0x40, 0x80, 0xc0 and 0xff.
 namespace sorvex::artcolour {
 
 inline constexpr QRgb white = 0xffffffu;

@@ -3,7 +3,6 @@
 #include "assets/programicon.h"
 
 #include "bmpfile.h"
-#include "icofile.h"
 #include "lampart.h"
 #include "pixelscale.h"
 #include "programiconart.h"
@@ -79,7 +78,6 @@ QList<ArtworkFile> assetFiles()
     files.append({QStringLiteral("r3.bmp"), bmpFile(stripImage(Reel::Right))});
     files.append({QStringLiteral("win.bmp"), bmpFile(lampImage())});
     files.append({QStringLiteral("icons/sorvex.png"), pngFile(icon)});
-    files.append({QStringLiteral("icons/sorvex.ico"), icoFile(icon)});
     for (int factor : {1, 2, 4})
         files.append({hicolorPath(32 * factor), pngFile(pixelScaled(icon, factor))});
     return files;
