@@ -102,7 +102,7 @@ const QString &judgementText(MessageCode code)
 
 const QString &winMark(MessageCode code)
 {
-    static const QString win = rawText(u"WIN");
+    static const QString win = rawText(u"WIN"); // winMarkText, as raw data like the texts
     static const QString none;
     return isWin(code) ? win : none;
 }

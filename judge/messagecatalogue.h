@@ -9,7 +9,11 @@ namespace sorvex {
 // The judgement text of a result: one to three lines joined by CR LF.
 const QString &judgementText(MessageCode code);
 
-// "WIN" for a W code, otherwise the empty text.
+// The win mark of a judgement that confirms a bonus, compared letter case
+// and all.
+inline constexpr QLatin1StringView winMarkText("WIN");
+
+// winMarkText for a W code, otherwise the empty text.
 const QString &winMark(MessageCode code);
 
 // How many of the 9261 stop patterns the catalogue says yield this result.

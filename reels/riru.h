@@ -1,14 +1,11 @@
 #pragma once
 
-#include "judge/judgementobjects.h"
-#include "reels/reelmodel.h"
+#include "machine/reelmachine.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <array>
-#include <initializer_list>
-#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -18,21 +15,19 @@ namespace sorvex {
 class FormButton;
 class FormTimer;
 class PictureBox;
-struct IntervalReading;
 
 // The main window: three reels behind their masking panels, the buttons
 // that start, stop, step and automate them, the two timing boxes and the
-// judgement display. It owns all state of the reel machine for the run.
-//
-// Every click and tick handler is a plain public method, so that the
-// machine can be driven without a clock or a screen; the buttons and the
-// four timers only call them. Reels are numbered 1 (left) to 3 (right).
+// judgement display. It is a view of the reel machine it owns for the run:
+// the buttons and the four timers call the machine's operations, and the
+// machine's signals move the pictures, set the label and the lamp, enable
+// the buttons, move the focus and run the timers.
 class Riru : public QWidget
 {
     Q_OBJECT
 
 public:
-    static constexpr int reelCount = 3;
+    static constexpr int reelCount = ReelMachine::reelCount;
 
     explicit Riru(QWidget *parent = nullptr);
     ~Riru() override;
@@ -41,30 +36,12 @@ public:
     // folder. Throws RuntimeError(FileNotFound) naming the file and folder.
     void loadPictures();
 
-    void cmstartClick();
-    void stopClick(int reel);
-    void reelTick(int reel);
-    void ueClick(int reel);
-    void sitaClick(int reel);
-    void autostartClick();
-    void autostopClick();
-    void timer4Tick();
-    void cmendClick();
+    ReelMachine &machine() { return m_machine; }
+    const ReelMachine &machine() const { return m_machine; }
 
-    const ReelModel &reel(int reel) const;
+    // Timer1 .. Timer4 and Image1 .. Image4.
     FormTimer *timer(int number) const;
     PictureBox *image(int number) const;
-
-    qint16 timint() const { return m_timint; }
-    qint16 timgoukei() const { return m_timgoukei; }
-    qint16 stopped(int reel) const;
-    qint16 autostep() const { return m_autostep; }
-    qint16 r1jyoudan() const { return m_r1jyoudan; }
-    qint16 r2jyoudan() const { return m_r2jyoudan; }
-    qint16 r3jyoudan() const { return m_r3jyoudan; }
-    const QString &yakumei() const { return m_yakumei; }
-    const QString &tamaya() const { return m_tamaya; }
-    const JudgementObjects &subTables() const { return m_subTables; }
 
 signals:
     void cmsousaClicked();
@@ -81,39 +58,19 @@ private:
     void buildPicturesLabelsAndLines();
     void buildButtonsAndBoxes();
     void connectHandlers();
+    void connectMachine();
     QLabel *addLabel(const QString &name, const QString &caption, const QRect &twips, qreal points, bool centred);
     FormButton *addButton(const QString &name, const QString &caption, const QRect &twips, qreal points, bool bold);
     QLineEdit *addTextBox(const QString &name, const QString &text, const QRect &twips);
 
-    // Typed text that gives no interval: a message naming the box and the
-    // accepted range, and the box gets back its last valid text.
-    bool rejectBoxText(QLineEdit *box, const QString &lastValid, const std::optional<IntervalReading> &reading,
-                       const QString &boxCaption);
-    qint16 acceptBoxText(QLineEdit *box, QString &lastValid, const IntervalReading &reading);
+    FormButton *button(MachineControl control) const;
+    QLineEdit *box(IntervalBox box) const;
+    // Typed text that gives no interval: a message naming the box by its
+    // caption and the numbers it takes.
+    void reportRejectedInterval(IntervalBox box);
 
-    void yaku();
-    void showResultSwitching();
-    void showResultSetting();
-    void clearResult();
-    void moveReel(int index, qint16 offset);
-    void enableControls(std::initializer_list<QWidget *> controls, bool enabled);
-
-    // State of the reel machine, zero or empty when the window is created.
-    qint16 m_r2jyoudan = 0;
-    qint16 m_r3jyoudan = 0;
-    QString m_tamaya;
-    QString m_yakumei;
-    qint16 m_timgoukei = 0;
-    qint16 m_timint = 0;
-    std::array<ReelModel, reelCount> m_reels;
-    std::array<qint16, reelCount> m_stopped {};
-    JudgementObjects m_subTables;
-    qint16 m_autostep = 0;
-    qint16 m_r1jyoudan = 0;
-
-    // What each box held when it was last read successfully.
-    QString m_lastValidText1;
-    QString m_lastValidText3;
+    // Created before the design, which takes the boxes' texts from it.
+    ReelMachine m_machine;
 
     std::array<PictureBox *, reelCount> m_reelImages {};
     PictureBox *m_Image4 = nullptr;

@@ -4,6 +4,7 @@
 // front, and the buttons and text boxes, which always cover them, after.
 #include "riru.h"
 
+#include "machine/reelmodel.h"
 #include "platform/formbutton.h"
 #include "platform/formcontrols.h"
 #include "platform/formfont.h"
@@ -73,9 +74,6 @@ void Riru::buildDesign()
     QWidget::setTabOrder(m_stop[1], m_stop[2]);
     QWidget::setTabOrder(m_stop[2], m_Command9);
     m_cmstart->setFocus();
-
-    m_lastValidText1 = m_Text1->text();
-    m_lastValidText3 = m_Text3->text();
 }
 
 void Riru::buildPicturesLabelsAndLines()
@@ -169,7 +167,8 @@ void Riru::buildButtonsAndBoxes()
     }
     m_cmend = addButton(QStringLiteral("cmend"), QStringLiteral("終了"), twips(8520, 5880, 1455, 495), 14.25, true);
     bar("Command7", twips(4680, 600, 255, 4095));
-    m_Text1 = addTextBox(QStringLiteral("Text1"), QStringLiteral("100"), twips(9120, 3960, 855, 360));
+    m_Text1 = addTextBox(QStringLiteral("Text1"), m_machine.boxText(IntervalBox::ReelSpeed),
+                         twips(9120, 3960, 855, 360));
     m_Text1->setAlignment(Qt::AlignCenter);
     m_cmstart = addButton(QStringLiteral("cmstart"), QStringLiteral("start"), twips(120, 4800, 1095, 495), 14.25, true);
     m_cmstart->setFaceColour(startFace);
@@ -179,7 +178,8 @@ void Riru::buildButtonsAndBoxes()
                            true);
     m_autostop->setEnabled(false);
     bar("Command5", twips(1320, 600, 255, 4095));
-    m_Text3 = addTextBox(QStringLiteral("Text3"), QStringLiteral("1075"), twips(9120, 4440, 855, 375));
+    m_Text3 = addTextBox(QStringLiteral("Text3"), m_machine.boxText(IntervalBox::Sequencer),
+                         twips(9120, 4440, 855, 375));
     m_Cmsousa = addButton(QStringLiteral("Cmsousa"), QStringLiteral("操作の説明"), twips(8520, 5400, 1455, 375), 12,
                           true);
     m_Cmkaisetu = addButton(QStringLiteral("Cmkaisetu"), QStringLiteral("解説の説明"), twips(8520, 4920, 1455, 375),

@@ -82,7 +82,7 @@ void BM_ReelTickAndRepaint(benchmark::State &state)
     riru.show();
     waitExposed(&riru);
     for (auto _ : state) {
-        riru.reelTick(1);
+        riru.machine().tick(1);
         riru.image(1)->repaint();
     }
     state.SetItemsProcessed(state.iterations());
@@ -109,9 +109,9 @@ void BM_TickIntervalAt35ms(benchmark::State &state)
                 loop.quit();
         });
         clock.start();
-        riru.cmstartClick();
+        QTest::mouseClick(riru.findChild<QWidget *>(QStringLiteral("cmstart")), Qt::LeftButton);
         loop.exec();
-        riru.autostopClick();
+        riru.machine().autoStop();
         double sum = 0;
         double worst = 0;
         for (int i = 1; i <= tickCount; ++i) {

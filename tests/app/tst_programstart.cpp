@@ -136,7 +136,7 @@ void TestProgramStart::okOpensTheMainWindowAtRest()
         QVERIFY2(!riru->findChild<QWidget *>(QString::fromLatin1(name))->isEnabled(), name);
     QCOMPARE(riru->findChild<QLineEdit *>(QStringLiteral("Text1"))->text(), QStringLiteral("100"));
     QCOMPARE(riru->findChild<QLineEdit *>(QStringLiteral("Text3"))->text(), QStringLiteral("1075"));
-    QCOMPARE(riru->r1jyoudan(), qint16(0));
+    QCOMPARE(riru->machine().r1jyoudan(), qint16(0));
     // The disclaimer is unloaded for good once its click has returned.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(form.isNull());

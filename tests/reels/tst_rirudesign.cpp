@@ -1,3 +1,4 @@
+#include "mainwindowfixture.h"
 #include "picturefolder.h"
 
 #include "platform/formfont.h"
@@ -39,8 +40,10 @@ private slots:
     void enterAndSpacePressTheFocusedButton();
 
 private:
-    std::unique_ptr<testing::PictureFolder> m_folder;
-    std::unique_ptr<Riru> m_riru;
+    void click(const char *name) const { m_window->control<QPushButton>(name)->click(); }
+
+    std::unique_ptr<testing::MainWindowFixture> m_window;
+    Riru *m_riru = nullptr;
 };
 
 void TestRiruDesign::initTestCase()
@@ -50,15 +53,14 @@ void TestRiruDesign::initTestCase()
 
 void TestRiruDesign::init()
 {
-    m_folder = std::make_unique<testing::PictureFolder>();
-    m_riru = std::make_unique<Riru>();
-    m_riru->loadPictures();
+    m_window = std::make_unique<testing::MainWindowFixture>();
+    m_riru = &m_window->riru();
 }
 
 void TestRiruDesign::cleanup()
 {
-    m_riru.reset();
-    m_folder.reset();
+    m_riru = nullptr;
+    m_window.reset();
 }
 
 void TestRiruDesign::controls_data()
@@ -130,7 +132,7 @@ void TestRiruDesign::controls()
     QWidget *control = matches.first();
     QCOMPARE(control->geometry(), twipsRect(twips));
     QCOMPARE(control->isEnabled(), enabled);
-    QVERIFY(control->isVisibleTo(m_riru.get()));
+    QVERIFY(control->isVisibleTo(m_riru));
     if (kind == QLatin1String("button"))
         QCOMPARE(qobject_cast<QPushButton *>(control)->text(), caption);
     else if (kind == QLatin1String("label"))
@@ -168,12 +170,12 @@ void TestRiruDesign::restingState()
     for (int n = 1; n <= 3; ++n) {
         QCOMPARE(m_riru->image(n)->top(), -20280.0);
         QCOMPARE(m_riru->image(n)->pictureSize(), QSize(100, 1660));
-        QCOMPARE(m_riru->reel(n).position(), qint16(0));
+        QCOMPARE(m_riru->machine().reel(n).position(), qint16(0));
     }
-    QVERIFY(!m_riru->image(4)->isVisibleTo(m_riru.get()));
+    QVERIFY(!m_riru->image(4)->isVisibleTo(m_riru));
     QCOMPARE(m_riru->image(4)->pictureRect(), twipsRect(8400, 1920, 1500, 975));
-    QCOMPARE(m_riru->autostep(), qint16(0));
-    QVERIFY(m_riru->yakumei().isEmpty());
+    QCOMPARE(m_riru->machine().autostep(), qint16(0));
+    QVERIFY(m_riru->machine().yakumei().isEmpty());
     QCOMPARE(m_riru->focusWidget(), m_riru->findChild<QWidget *>(QStringLiteral("cmstart")));
     // The design's lines exist as controls of their own.
     for (const char *line : {"Line1", "Line2", "Line7", "Line9", "Line10", "Line11", "Line12", "Line13", "Line14",
@@ -219,21 +221,21 @@ void TestRiruDesign::reelsShowOnlyThroughTheirOpenings()
                 // Between the frame lines the three rows are always all reel.
                 const bool mustShowReel = inOpening && y > upperFrame && y < lowerFrame;
                 if ((reelPixel && !inOpening) || (mustShowReel && !reelPixel)) {
-                    QFAIL(qPrintable(
-                            QStringLiteral("position %1: pixel %2,%3").arg(m_riru->reel(1).position()).arg(x).arg(y)));
+                    QFAIL(qPrintable(QStringLiteral("position %1: pixel %2,%3")
+                                             .arg(m_riru->machine().reel(1).position())
+                                             .arg(x)
+                                             .arg(y)));
                 }
             }
         }
-        for (int n = 1; n <= 3; ++n)
-            m_riru->sitaClick(n);
+        for (const char *down : {"r1sita", "r2sita", "r3sita"})
+            click(down);
     }
 }
 
 void TestRiruDesign::tabCyclesThroughEnabledTabStops()
 {
-    m_riru->show();
-    QApplication::setActiveWindow(m_riru.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_riru.get()));
+    QVERIFY(m_window->showActive());
     const auto focusAfterTabs = [this](int tabs) {
         for (int i = 0; i < tabs; ++i)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -243,7 +245,7 @@ void TestRiruDesign::tabCyclesThroughEnabledTabStops()
     QCOMPARE(focusAfterTabs(1), QStringLiteral("Command9"));
     QCOMPARE(focusAfterTabs(1), QStringLiteral("cmstart"));
 
-    m_riru->cmstartClick();
+    click("cmstart");
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("r1stop"));
     QCOMPARE(focusAfterTabs(1), QStringLiteral("r2stop"));
     QCOMPARE(focusAfterTabs(1), QStringLiteral("r3stop"));
@@ -253,15 +255,13 @@ void TestRiruDesign::tabCyclesThroughEnabledTabStops()
 
 void TestRiruDesign::disablingTheFocusedButtonPassesTheFocusOn()
 {
-    m_riru->show();
-    QApplication::setActiveWindow(m_riru.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_riru.get()));
-    m_riru->cmstartClick();
-    m_riru->stopClick(1);
+    QVERIFY(m_window->showActive());
+    click("cmstart");
+    click("r1stop");
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("r2stop"));
-    m_riru->stopClick(2);
+    click("r2stop");
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("r3stop"));
-    m_riru->stopClick(3);
+    click("r3stop");
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command9"));
 }
 
@@ -276,15 +276,13 @@ void TestRiruDesign::enterAndSpacePressTheFocusedButton_data()
 void TestRiruDesign::enterAndSpacePressTheFocusedButton()
 {
     QFETCH(int, key);
-    m_riru->show();
-    QApplication::setActiveWindow(m_riru.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_riru.get()));
+    QVERIFY(m_window->showActive());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
     QVERIFY(m_riru->timer(1)->isEnabled());
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("r1stop"));
     for (int reel = 1; reel <= 3; ++reel)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
-    QCOMPARE(m_riru->timgoukei(), qint16(3));
+    QCOMPARE(m_riru->machine().timgoukei(), qint16(3));
     QVERIFY(!m_riru->timer(3)->isEnabled());
 }
 

@@ -1,5 +1,7 @@
 #include "picturefolder.h"
 
+#include "machine/artworkfiles.h"
+
 #include <QDir>
 #include <QImage>
 
@@ -7,7 +9,11 @@ namespace sorvex::testing {
 
 QStringList PictureFolder::pictureNames()
 {
-    return {QStringLiteral("r1.bmp"), QStringLiteral("r2.bmp"), QStringLiteral("r3.bmp"), QStringLiteral("win.bmp")};
+    QStringList names;
+    for (const char *name : reelPictureFiles)
+        names.append(QString::fromLatin1(name));
+    names.append(QString::fromLatin1(lampPictureFile));
+    return names;
 }
 
 PictureFolder::PictureFolder(const QString &omit)
@@ -16,7 +22,7 @@ PictureFolder::PictureFolder(const QString &omit)
     for (const QString &name : pictureNames()) {
         if (name == omit)
             continue;
-        const bool lamp = name == QLatin1String("win.bmp");
+        const bool lamp = name == QLatin1String(lampPictureFile);
         QImage picture(lamp ? QSize(100, 65) : QSize(100, 1660), QImage::Format_RGB888);
         picture.fill(lamp ? lampColour : stripColour);
         picture.save(m_dir.filePath(name), "BMP");

@@ -23,8 +23,7 @@ std::optional<qint16> wholeNumber(const QString &text)
 
 std::optional<IntervalReading> readReelInterval(const QString &text)
 {
-    constexpr qint16 standardInterval = 100;
-    const IntervalReading standard {standardInterval, QStringLiteral("100")};
+    const IntervalReading standard {standardReelInterval, QString::number(standardReelInterval)};
     if (text.isEmpty())
         return standard;
     const std::optional<qint16> value = wholeNumber(text);
@@ -38,9 +37,9 @@ std::optional<IntervalReading> readReelInterval(const QString &text)
 std::optional<IntervalReading> readSequencerInterval(const QString &text)
 {
     if (text == QLatin1String("0"))
-        return IntervalReading {950, QStringLiteral("950")};
+        return IntervalReading {sequencerIntervalForZero, QString::number(sequencerIntervalForZero)};
     if (text.isEmpty())
-        return IntervalReading {900, QStringLiteral("900")};
+        return IntervalReading {sequencerIntervalForEmpty, QString::number(sequencerIntervalForEmpty)};
     const std::optional<qint16> value = wholeNumber(text);
     if (!value)
         return std::nullopt;

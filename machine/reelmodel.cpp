@@ -37,10 +37,7 @@ qint16 ReelModel::stepUp()
 
 int ReelModel::readBack(double pictureTop)
 {
-    qint16 position = floatToInt16((pictureTop - topAtPositionZero) / cellTwips);
-    if (position == 0)
-        position = 21;
-    return 22 - position;
+    return topRowIndex(floatToInt16((pictureTop - topAtPositionZero) / cellTwips));
 }
 
 } // namespace sorvex

@@ -1,5 +1,5 @@
+#include "machine/reelmodel.h"
 #include "platform/runtimeerror.h"
-#include "reels/reelmodel.h"
 
 #include <QTest>
 

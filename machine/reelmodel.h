@@ -24,7 +24,11 @@ public:
         return static_cast<qint16>(position * cellTwips + topAtPositionZero);
     }
 
+    // 22 - p, with position 0 counted as stop 21.
+    static constexpr int topRowIndex(int position) { return 22 - (position == 0 ? 21 : position); }
+
     qint16 position() const { return m_position; }
+    int topRowIndex() const { return topRowIndex(m_position); }
     // The offset field: 0 until the reel first moves, like every field of a
     // new window, while the picture itself starts at offsetFor(0).
     qint16 offset() const { return m_offset; }
