@@ -3,6 +3,7 @@
 #include "judge/messagecatalogue.h"
 #include "judge/subtables.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QTest>
 
@@ -16,9 +17,11 @@ struct Run
     QByteArray err;
 };
 
-Run runJudge(const QStringList &arguments)
+Run runJudge(const QStringList &arguments, const QString &outputFile = QString())
 {
     QProcess process;
+    if (!outputFile.isEmpty())
+        process.setStandardOutputFile(outputFile);
     process.start(QStringLiteral(SORVEX_JUDGE_PATH), arguments);
     if (!process.waitForFinished(30000))
         return {};
@@ -124,6 +127,33 @@ private slots:
         QVERIFY(run.err.startsWith("sorvex-judge: "));
         QCOMPARE(run.err.count('\n'), 1);
         QVERIFY(run.err.endsWith('\n'));
+    }
+
+    void aLongArgumentIsQuotedShort()
+    {
+        const QString longWord(100000, QLatin1Char('x'));
+        const Run run = runJudge({QStringLiteral("1"), longWord, QStringLiteral("3")});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY2(run.err.size() < 200, run.err.left(200).constData());
+        QVERIFY(run.err.contains("'xxxxxxxxxx"));
+    }
+
+    void aFailedWriteIsAnError_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("one pattern") << QStringList {"1", "1", "1"};
+        QTest::newRow("all patterns") << QStringList {"--all"};
+        QTest::newRow("help") << QStringList {"--help"};
+    }
+
+    void aFailedWriteIsAnError()
+    {
+        if (!QFileInfo::exists(QStringLiteral("/dev/full")))
+            QSKIP("this system has no /dev/full");
+        QFETCH(QStringList, arguments);
+        const Run run = runJudge(arguments, QStringLiteral("/dev/full"));
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.err, QByteArray("sorvex-judge: cannot write the output\n"));
     }
 };
 

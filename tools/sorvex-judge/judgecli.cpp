@@ -2,8 +2,7 @@
 
 #include "judge/judgementobjects.h"
 #include "judge/messagecatalogue.h"
-#include "judge/subtables.h"
-#include "machine/stoppattern.h"
+#include "machine/judgedpattern.h"
 
 #include <QString>
 #include <QStringList>
@@ -42,7 +41,8 @@ middle, right.
                     or empty
   --help     Show this help.
 
-Exit status: 0 on success, 2 on bad usage.
+Exit status: 0 on success, 1 when the output cannot be written, 2 on bad
+usage.
 )";
 
 std::string utf8(const QString &text)
@@ -57,21 +57,21 @@ std::string escapedLineBreaks(const QString &text)
     return utf8(escaped);
 }
 
-std::string reelRows(const StopPattern &pattern, Reel reel)
+std::string reelRows(const JudgedPattern &judged, Reel reel)
 {
     std::string rows;
-    for (Row row : {Row::Top, Row::Middle, Row::Bottom}) {
+    for (Symbol symbol : judged.window[static_cast<std::size_t>(reel)]) {
         if (!rows.empty())
             rows += ',';
-        rows += symbolId(pattern.symbol(reel, row));
+        rows += symbolId(symbol);
     }
     return rows;
 }
 
-std::string payLineWins(const StopPattern &pattern)
+std::string payLineWins(const JudgedPattern &judged)
 {
     std::string wins;
-    for (const PayLineWin &win : lineWins(pattern)) {
+    for (const PayLineWin &win : judged.payingLines) {
         if (!wins.empty())
             wins += ',';
         wins += win.payLine->name;
@@ -84,27 +84,26 @@ std::string payLineWins(const StopPattern &pattern)
 void printAll(std::ostream &out)
 {
     std::string table;
-    table.reserve(9261 * 160);
-    for (int t1 = 1; t1 <= 21; ++t1) {
-        for (int t2 = 1; t2 <= 21; ++t2) {
-            for (int t3 = 1; t3 <= 21; ++t3) {
-                const MessageCode code = cellCode(t1, t2, t3);
-                const StopPattern pattern {t1, t2, t3};
+    table.reserve(std::size_t(stopCount * stopCount * stopCount) * 160);
+    for (int t1 = 1; t1 <= stopCount; ++t1) {
+        for (int t2 = 1; t2 <= stopCount; ++t2) {
+            for (int t3 = 1; t3 <= stopCount; ++t3) {
+                const JudgedPattern judged = judgePattern({t1, t2, t3});
                 for (int index : {t1, t2, t3}) {
                     table += std::to_string(index);
                     table += '\t';
                 }
-                table += codeName(code);
+                table += codeName(judged.code);
                 table += '\t';
-                table += isWin(code) ? "WIN" : "";
+                table += utf8(judged.winMark());
                 table += '\t';
-                table += escapedLineBreaks(judgementText(code));
+                table += escapedLineBreaks(judged.text());
                 for (Reel reel : allReels) {
                     table += '\t';
-                    table += reelRows(pattern, reel);
+                    table += reelRows(judged, reel);
                 }
                 table += '\t';
-                table += payLineWins(pattern);
+                table += payLineWins(judged);
                 table += '\n';
             }
         }
@@ -138,9 +137,34 @@ int usageError(std::ostream &err, const std::string &problem)
     return 2;
 }
 
-} // namespace
+// An argument as quoted back in an error line: a long one is cut short, at a
+// character boundary.
+std::string quoted(const std::string &argument)
+{
+    constexpr qsizetype longest = 40;
+    const QString text = QString::fromStdString(argument);
+    if (text.size() <= longest)
+        return argument;
+    return utf8(text.left(longest)) + "…";
+}
 
-int runJudgeCli(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
+// Judges the pattern through the same object protocol the main window uses.
+void printOne(std::ostream &out, const StopPattern &pattern)
+{
+    JudgementObjects objects;
+    JudgementObject *object = objects.object(pattern.t1);
+    object->r2jyoudan = static_cast<qint16>(pattern.t2);
+    object->r3jyoudan = static_cast<qint16>(pattern.t3);
+    object->yaku();
+    for (const QString &line : object->yakumei.split(QStringLiteral("\r\n")))
+        out << utf8(line) << '\n';
+    out << codeName(judgePattern(pattern).code);
+    if (object->tamaya == winMarkText)
+        out << ' ' << utf8(object->tamaya);
+    out << '\n';
+}
+
+int runCommand(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
 {
     for (const std::string &argument : arguments) {
         if (argument == "--help" || argument == "-h") {
@@ -150,7 +174,7 @@ int runJudgeCli(const std::vector<std::string> &arguments, std::ostream &out, st
     }
     for (const std::string &argument : arguments) {
         if (argument.size() > 1 && argument.front() == '-' && argument != "--all" && !looksLikeInteger(argument))
-            return usageError(err, "unknown option '" + argument + "'");
+            return usageError(err, "unknown option '" + quoted(argument) + "'");
     }
     if (!arguments.empty() && arguments.front() == "--all") {
         if (arguments.size() != 1)
@@ -168,27 +192,29 @@ int runJudgeCli(const std::vector<std::string> &arguments, std::ostream &out, st
     constexpr const char *reelNames[3] = {"T1 (left reel)", "T2 (middle reel)", "T3 (right reel)"};
     for (int i = 0; i < 3; ++i) {
         if (!looksLikeInteger(arguments[i]))
-            return usageError(err, std::string(reelNames[i]) + " '" + arguments[i] + "' is not an integer");
+            return usageError(err, std::string(reelNames[i]) + " '" + quoted(arguments[i]) + "' is not an integer");
         const std::optional<int> value = parseInteger(arguments[i]);
-        if (!value || *value < 1 || *value > 21)
-            return usageError(err, std::string(reelNames[i]) + " " + arguments[i] + " is outside 1 to 21");
+        if (!value || *value < 1 || *value > stopCount)
+            return usageError(err, std::string(reelNames[i]) + " " + quoted(arguments[i]) + " is outside 1 to 21");
         indices[i] = *value;
     }
-
-    // Judge through the same object protocol the main window uses.
-    JudgementObjects objects;
-    JudgementObject *object = objects.object(indices[0]);
-    object->r2jyoudan = static_cast<qint16>(indices[1]);
-    object->r3jyoudan = static_cast<qint16>(indices[2]);
-    object->yaku();
-    for (const QString &line : object->yakumei.split(QStringLiteral("\r\n")))
-        out << utf8(line) << '\n';
-    const MessageCode code = cellCode(indices[0], indices[1], indices[2]);
-    out << codeName(code);
-    if (object->tamaya == QLatin1String("WIN"))
-        out << ' ' << utf8(object->tamaya);
-    out << '\n';
+    printOne(out, {indices[0], indices[1], indices[2]});
     return 0;
+}
+
+} // namespace
+
+int runJudgeCli(const std::vector<std::string> &arguments, std::ostream &out, std::ostream &err)
+{
+    const int status = runCommand(arguments, out, err);
+    // Output that never arrived is a failure, not a success: a full disk, a
+    // closed output.
+    out.flush();
+    if (!out) {
+        err << "sorvex-judge: cannot write the output\n";
+        return 1;
+    }
+    return status;
 }
 
 } // namespace sorvex
