@@ -30,6 +30,16 @@ constexpr std::string_view symbolId(Symbol symbol)
     return ids[static_cast<std::size_t>(symbol)];
 }
 
+// The name a player reads, in UTF-8: the judgement texts' names, and 青７
+// for the blue seven, which the texts call only ７.
+constexpr std::string_view symbolName(Symbol symbol)
+{
+    constexpr std::array<std::string_view, 7> names = {
+            "赤７", "青７", "チェリー", "プラム", "リプレイ", "魚雷", "潜水艦",
+    };
+    return names[static_cast<std::size_t>(symbol)];
+}
+
 constexpr bool isSeven(Symbol symbol)
 {
     return symbol == Symbol::RedSeven || symbol == Symbol::BlueSeven;

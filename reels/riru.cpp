@@ -1,5 +1,7 @@
 #include "riru.h"
 
+#include "keyboardplay.h"
+
 #include "machine/artworkfiles.h"
 #include "platform/formbutton.h"
 #include "platform/formtimer.h"
@@ -21,6 +23,8 @@ Riru::Riru(QWidget *parent)
     buildDesign();
     connectHandlers();
     connectMachine();
+    describeForAssistiveTechnology();
+    installKeyboardPlay(this);
 }
 
 Riru::~Riru() = default;

@@ -59,6 +59,8 @@ private:
     void buildButtonsAndBoxes();
     void connectHandlers();
     void connectMachine();
+    void describeForAssistiveTechnology();
+    void describeReel(int reel);
     QLabel *addLabel(const QString &name, const QString &caption, const QRect &twips, qreal points, bool centred);
     FormButton *addButton(const QString &name, const QString &caption, const QRect &twips, qreal points, bool bold);
     QLineEdit *addTextBox(const QString &name, const QString &text, const QRect &twips);

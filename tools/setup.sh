@@ -14,7 +14,8 @@ action=${1:-build}
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
+    xvfb xauth
     fonts-ipafont-gothic
     libbenchmark-dev
 )
