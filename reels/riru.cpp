@@ -57,9 +57,18 @@ void Riru::connectMachine()
 {
     connect(&m_machine, &ReelMachine::reelMoved, this,
             [this](int reel, double top) { m_reelImages[reel - 1]->setTop(top); });
-    connect(&m_machine, &ReelMachine::judgementShown, m_lbyakumei, &QLabel::setText);
-    connect(&m_machine, &ReelMachine::judgementCleared, m_lbyakumei, &QLabel::clear);
-    connect(&m_machine, &ReelMachine::lampChanged, m_Image4, &QWidget::setVisible);
+    connect(&m_machine, &ReelMachine::judgementShown, this, [this](const QString &yakumei) {
+        m_judgementText = yakumei;
+        showJudgement();
+    });
+    connect(&m_machine, &ReelMachine::judgementCleared, this, [this] {
+        m_judgementText.clear();
+        showJudgement();
+        announceJudgement();
+    });
+    connect(&m_machine, &ReelMachine::lampChanged, this, &Riru::showJudgement);
+    // Once label and lamp both show the new judgement.
+    connect(&m_machine, &ReelMachine::judged, this, &Riru::announceJudgement);
     connect(&m_machine, &ReelMachine::controlEnabledChanged, this,
             [this](MachineControl control, bool enabled) { button(control)->setEnabled(enabled); });
     connect(&m_machine, &ReelMachine::focusRequested, this,
@@ -71,6 +80,21 @@ void Riru::connectMachine()
     connect(&m_machine, &ReelMachine::boxTextChanged, this,
             [this](IntervalBox which, const QString &text) { box(which)->setText(text); });
     connect(&m_machine, &ReelMachine::intervalRejected, this, &Riru::reportRejectedInterval);
+}
+
+void Riru::setJudgementConcealed(bool concealed)
+{
+    if (m_judgementConcealed == concealed)
+        return;
+    m_judgementConcealed = concealed;
+    showJudgement();
+    announceJudgement();
+}
+
+void Riru::showJudgement()
+{
+    m_lbyakumei->setText(m_judgementConcealed ? QString() : m_judgementText);
+    m_Image4->setVisible(m_machine.isLampLit() && !m_judgementConcealed);
 }
 
 void Riru::loadPictures()

@@ -39,6 +39,12 @@ public:
     ReelMachine &machine() { return m_machine; }
     const ReelMachine &machine() const { return m_machine; }
 
+    // While concealed, the judgement label stays blank and the lamp dark,
+    // whatever the machine judges; revealing shows what it judged last. The
+    // quiz asks about a pattern before its judgement can be seen.
+    void setJudgementConcealed(bool concealed);
+    bool isJudgementConcealed() const { return m_judgementConcealed; }
+
     // Timer1 .. Timer4 and Image1 .. Image4.
     FormTimer *timer(int number) const;
     PictureBox *image(int number) const;
@@ -61,6 +67,8 @@ private:
     void connectMachine();
     void describeForAssistiveTechnology();
     void describeReel(int reel);
+    void showJudgement();
+    void announceJudgement();
     QLabel *addLabel(const QString &name, const QString &caption, const QRect &twips, qreal points, bool centred);
     FormButton *addButton(const QString &name, const QString &caption, const QRect &twips, qreal points, bool bold);
     QLineEdit *addTextBox(const QString &name, const QString &text, const QRect &twips);
@@ -73,6 +81,9 @@ private:
 
     // Created before the design, which takes the boxes' texts from it.
     ReelMachine m_machine;
+    // What the judgement label shows unless concealed.
+    QString m_judgementText;
+    bool m_judgementConcealed = false;
 
     std::array<PictureBox *, reelCount> m_reelImages {};
     PictureBox *m_Image4 = nullptr;

@@ -84,21 +84,22 @@ void Riru::describeForAssistiveTechnology()
         if (timer <= reelCount && !enabled)
             describeReel(timer);
     });
+}
 
+void Riru::announceJudgement()
+{
     // The label's name is what a reader announces when a judgement is
     // shown: its lines, and the lamp's meaning when it is lit.
-    connect(&m_machine, &ReelMachine::judgementShown, this, [this](const QString &yakumei) {
-        QString spoken = yakumei;
-        spoken.replace(QStringLiteral("\r\n"), QStringLiteral("　"));
-        if (m_machine.isLampLit())
-            spoken += QStringLiteral("　ＢＩＧ確定");
-        m_lbyakumei->setAccessibleName(spoken);
-        announce(m_lbyakumei, QAccessible::NameChanged);
-    });
-    connect(&m_machine, &ReelMachine::judgementCleared, this, [this] {
-        m_lbyakumei->setAccessibleName(QStringLiteral("判定なし"));
-        announce(m_lbyakumei, QAccessible::NameChanged);
-    });
+    QString spoken = m_lbyakumei->text();
+    spoken.replace(QStringLiteral("\r\n"), QStringLiteral("　"));
+    if (m_judgementConcealed)
+        spoken = QStringLiteral("判定は答えの後に表示されます");
+    else if (spoken.isEmpty())
+        spoken = QStringLiteral("判定なし");
+    else if (m_Image4->isVisibleTo(this))
+        spoken += QStringLiteral("　ＢＩＧ確定");
+    m_lbyakumei->setAccessibleName(spoken);
+    announce(m_lbyakumei, QAccessible::NameChanged);
 }
 
 void Riru::describeReel(int reel)

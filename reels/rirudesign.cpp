@@ -101,6 +101,7 @@ void Riru::buildPicturesLabelsAndLines()
     addLabel(QStringLiteral("Label5"), QStringLiteral("解説"), twips(6960, 2520, 1215, 255), 12, false);
     m_lbyakumei = addLabel(QStringLiteral("lbyakumei"), QStringLiteral("ＢＩＧじゃ～！！"),
                            twips(6840, 2940, 3135, 915), 14.25, false);
+    m_judgementText = m_lbyakumei->text();
     QPalette tip = m_lbyakumei->palette();
     tip.setColor(QPalette::Window, tip.color(QPalette::ToolTipBase));
     m_lbyakumei->setPalette(tip);

@@ -45,6 +45,7 @@ private slots:
     void aRestingReelDescribesItsThreeSymbols();
     void aSpinningReelIsDescribedWhenItStops();
     void everyJudgementIsAnnounced();
+    void aConcealedJudgementIsSpokenOnlyWhenRevealed();
 
 private:
     QString accessibleText(QObject *object, QAccessible::Text which) const;
@@ -165,6 +166,24 @@ void TestRiruAccessibility::everyJudgementIsAnnounced()
 
     m_window->control<QAbstractButton>("cmstart")->click();
     QCOMPARE(accessibleText(label, QAccessible::Name), QStringLiteral("判定なし"));
+}
+
+void TestRiruAccessibility::aConcealedJudgementIsSpokenOnlyWhenRevealed()
+{
+    if (!QAccessible::isActive())
+        QSKIP("this window system has no bridge to screen readers");
+    QObject *label = m_window->control("lbyakumei");
+    m_window->riru().setJudgementConcealed(true);
+    m_window->control<QAbstractButton>("r1ue")->click();
+    m_window->control<QAbstractButton>("r1sita")->click();
+    const QString concealed = accessibleText(label, QAccessible::Name);
+    QVERIFY(!concealed.contains(QStringLiteral("ＢＩＧ")));
+    heard.clear();
+    m_window->riru().setJudgementConcealed(false);
+    QVERIFY(std::any_of(heard.begin(), heard.end(), [label](const Heard &event) {
+        return event.object == label && event.type == QAccessible::NameChanged;
+    }));
+    QCOMPARE(accessibleText(label, QAccessible::Name), QStringLiteral("ＢＩＧです。　適戦艦撃沈！　ＢＩＧ確定"));
 }
 
 QTEST_MAIN(TestRiruAccessibility)

@@ -72,6 +72,7 @@ private slots:
     void everyButtonAndTimerReachesItsHandler();
     void helpAndEndButtonsAreForwarded();
     void closeBoxAsksToEnd();
+    void aConcealedJudgementShowsWhenRevealed();
     void badIntervalIsReportedInTheUsersTerms_data();
     void badIntervalIsReportedInTheUsersTerms();
 
@@ -202,6 +203,25 @@ void TestRiruWiring::closeBoxAsksToEnd()
     QSignalSpy end(&m_window->riru(), &Riru::endRequested);
     m_window->riru().close();
     QCOMPARE(end.size(), 1);
+}
+
+void TestRiruWiring::aConcealedJudgementShowsWhenRevealed()
+{
+    Riru &riru = m_window->riru();
+    const QLabel *label = m_window->control<QLabel>("lbyakumei");
+    riru.setJudgementConcealed(true);
+    QCOMPARE(label->text(), QString());
+    // ▲ then ▼ on the left reel: (1, 1, 1), a win, judged but not shown.
+    QTest::mouseClick(m_window->control("r1ue"), Qt::LeftButton);
+    QTest::mouseClick(m_window->control("r1sita"), Qt::LeftButton);
+    QVERIFY(riru.machine().isLampLit());
+    QCOMPARE(label->text(), QString());
+    QVERIFY(!riru.image(4)->isVisibleTo(&riru));
+
+    riru.setJudgementConcealed(false);
+    QCOMPARE(label->text(), riru.machine().yakumei());
+    QVERIFY(riru.image(4)->isVisibleTo(&riru));
+    checkViewShowsTheMachine();
 }
 
 void TestRiruWiring::badIntervalIsReportedInTheUsersTerms_data()
