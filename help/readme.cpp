@@ -22,7 +22,7 @@ Readme::Readme(QWidget *mainWindow, QWidget *parent)
     setObjectName(QStringLiteral("readme"));
     // A sizable frame, but the controls keep their design places.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("取扱説明書"));
+    setFormCaption(this, QStringLiteral("取扱説明書"));
     setWindowIcon(programIcon());
     const QRect client = twipsRect(0, 0, 7800, 5430);
     resize(client.size());

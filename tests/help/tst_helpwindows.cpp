@@ -60,6 +60,8 @@ private slots:
     void enterOnOpeningHides();
     void closeButtonUnloads_data();
     void closeButtonUnloads();
+    void minimisedWindowRestoredByItsButton_data();
+    void minimisedWindowRestoredByItsButton();
     void guideKeepsTypedTextWhenHidden();
     void guideTabOrder();
     void guideToolTips();
@@ -296,6 +298,29 @@ void TestHelpWindows::guideToolTips()
         QCOMPARE(guide->findChild<QPushButton *>(QLatin1String(stop))->toolTip(),
                  QStringLiteral("左リールを１コマ下に移動します。"));
     }
+}
+
+void TestHelpWindows::minimisedWindowRestoredByItsButton_data()
+{
+    addWindowRows();
+}
+
+void TestHelpWindows::minimisedWindowRestoredByItsButton()
+{
+    QFETCH(Window, window);
+    QWidget *form = show(window);
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    form->showMinimized();
+    m_mainWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_mainWindow.get()));
+    QVERIFY(form->isMinimized());
+
+    QCOMPARE(show(window), form);
+    QVERIFY(!form->isMinimized());
+    QVERIFY(form->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    QCOMPARE(QApplication::focusWidget(), form->focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
 }
 
 void TestHelpWindows::viewerShowsManualAndKeepsEdits()
