@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QTextBoundaryFinder>
 
+#include <algorithm>
+
 namespace sorvex {
 
 namespace {
@@ -90,9 +92,30 @@ QStringList FormLabel::wrappedLines(int width) const
     return lines;
 }
 
-int FormLabel::linePitch() const
+int FormLabel::linePitch(const QFontMetrics &metrics, const QStringList &lines, int ascent) const
 {
-    return QFontInfo(font()).pixelSize();
+    // Lines follow each other at the em, unless their ink would then run
+    // past the label's bottom: the substitute's glyphs reach lower than the
+    // design face's, and a label sized for the design face's lines then
+    // draws them closer together.
+    const int em = QFontInfo(font()).pixelSize();
+    if (lines.size() < 2 || lines.last().trimmed().isEmpty())
+        return em;
+    const int gaps = int(lines.size()) - 1;
+    const int inkBottom = ascent + gaps * em + metrics.tightBoundingRect(lines.last()).bottom();
+    const int overflow = inkBottom - (contentsRect().height() - 1);
+    return overflow <= 0 ? em : em - (overflow + gaps - 1) / gaps;
+}
+
+int FormLabel::topToBaseline(const QFontMetrics &metrics, const QStringList &lines) const
+{
+    // A synthesised bold reaches a pixel above the face's ascent.
+    int ascent = metrics.ascent();
+    for (const QString &line : lines) {
+        if (!line.trimmed().isEmpty())
+            ascent = std::max(ascent, -metrics.tightBoundingRect(line).top());
+    }
+    return ascent;
 }
 
 int FormLabel::lineLeft(const QFontMetrics &metrics, const QString &line, const QRect &area) const
@@ -109,14 +132,20 @@ QRect FormLabel::textRect() const
 {
     const QRect area = contentsRect();
     const QFontMetrics metrics(font());
-    QRect text;
-    int top = area.top();
-    for (const QString &line : wrappedLines(area.width())) {
-        const int left = lineLeft(metrics, line, area);
-        text |= QRect(left, top, textAdvance(metrics, withoutTrailingBlanks(line)), metrics.height());
-        top += linePitch();
+    QRect ink;
+    const QStringList lines = wrappedLines(area.width());
+    const int ascent = topToBaseline(metrics, lines);
+    const int pitch = linePitch(metrics, lines, ascent);
+    int baseline = area.top() + ascent;
+    for (const QString &line : lines) {
+        const QString shown = withoutTrailingBlanks(line).toString();
+        if (!shown.trimmed().isEmpty()) {
+            const QRect glyphs = metrics.tightBoundingRect(shown);
+            ink |= glyphs.translated(lineLeft(metrics, line, area), baseline);
+        }
+        baseline += pitch;
     }
-    return text;
+    return ink;
 }
 
 void FormLabel::paintEvent(QPaintEvent *)
@@ -127,8 +156,11 @@ void FormLabel::paintEvent(QPaintEvent *)
     const QRect area = contentsRect();
     painter.setClipRect(area);
     const QFontMetrics metrics(font());
-    int baseline = area.top() + metrics.ascent();
-    for (const QString &line : wrappedLines(area.width())) {
+    const QStringList lines = wrappedLines(area.width());
+    const int ascent = topToBaseline(metrics, lines);
+    const int pitch = linePitch(metrics, lines, ascent);
+    int baseline = area.top() + ascent;
+    for (const QString &line : lines) {
         // Run by run, so that every blank takes the advance it was measured with.
         int x = lineLeft(metrics, line, area);
         qsizetype runStart = 0;
@@ -146,8 +178,8 @@ void FormLabel::paintEvent(QPaintEvent *)
             }
             runStart = runEnd;
         }
-        baseline += linePitch();
-        if (baseline - metrics.ascent() >= area.bottom())
+        baseline += pitch;
+        if (baseline - ascent >= area.bottom())
             break;
     }
 }

@@ -19,7 +19,8 @@ namespace sorvex {
 // substitute face does not share in two places that decide where text
 // goes: a blank advances one pixel more than the substitute's own, and
 // lines follow each other at the em (the pixel size) rather than at the
-// substitute's taller line spacing.
+// substitute's taller line spacing, or closer where the label is too low
+// for the substitute's taller glyphs.
 class FormLabel : public QLabel
 {
     Q_OBJECT
@@ -30,17 +31,15 @@ public:
     // The text as it is drawn, one entry per line, at the given width in pixels.
     QStringList wrappedLines(int width) const;
 
-    // Where the drawn text stands inside the label: the union of the lines'
-    // ink boxes (advance width without trailing blanks, full font height).
+    // Where the drawn text's ink stands inside the label.
     QRect textRect() const;
-
-    // Distance from one line's top to the next.
-    int linePitch() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    int linePitch(const QFontMetrics &metrics, const QStringList &lines, int ascent) const;
+    int topToBaseline(const QFontMetrics &metrics, const QStringList &lines) const;
     int lineLeft(const QFontMetrics &metrics, const QString &line, const QRect &area) const;
 };
 
