@@ -33,7 +33,6 @@ public:
         return m_form;
     }
 
-    bool isLoaded() const { return !m_form.isNull(); }
     Form *form() const { return m_form; }
 
     void unload() { delete m_form.data(); }
