@@ -33,6 +33,7 @@ Form4::Form4(QWidget *parent)
     // task bar.
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint);
     setFixedSize(twipsRect(0, 0, 6345, 3450).size());
+    setFormCaption(this, QString());
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     setPalette(palette);

@@ -38,7 +38,6 @@ int main(int argc, char *argv[])
 
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sorvex"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Sorvex"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(sorvex::applicationId));
     // The program ends only by its own rules: the end button, the main
     // window's close box, or the disclaimer closed without OK.

@@ -15,6 +15,35 @@
 
 namespace sorvex {
 
+namespace {
+
+// Shows a line longer than this as several lines of this length. The text
+// area lays out and shapes a line as a whole, every time it shows any part
+// of it: a manual of one megabyte on one line took seconds to appear, and
+// seconds again at every scroll. Lines this long are no prose anybody reads
+// across; pieces of them appear at once.
+constexpr qsizetype longestShownLine = 1024;
+
+QString withLongLinesCut(const QString &text)
+{
+    QString shown;
+    shown.reserve(text.size() + text.size() / longestShownLine);
+    qsizetype lineLength = 0;
+    for (const QChar c : text) {
+        if (c == u'\n' || c == u'\r') {
+            lineLength = 0;
+        } else if (lineLength == longestShownLine) {
+            shown += u'\n';
+            lineLength = 0;
+        }
+        shown += c;
+        lineLength += c != u'\n' && c != u'\r';
+    }
+    return shown;
+}
+
+} // namespace
+
 Readme::Readme(QWidget *mainWindow, QWidget *parent)
     : QWidget(parent)
     , m_mainWindow(mainWindow)
@@ -22,7 +51,7 @@ Readme::Readme(QWidget *mainWindow, QWidget *parent)
     setObjectName(QStringLiteral("readme"));
     // A sizable frame, but the controls keep their design places.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("取扱説明書"));
+    setFormCaption(this, QStringLiteral("取扱説明書"));
     setWindowIcon(programIcon());
     const QRect client = twipsRect(0, 0, 7800, 5430);
     resize(client.size());
@@ -50,7 +79,7 @@ Readme::Readme(QWidget *mainWindow, QWidget *parent)
 void Readme::loadManual()
 {
     const ManualFile manual = ManualFile::read(ManualFile::fileName());
-    m_Text1->setPlainText(manual.text());
+    m_Text1->setPlainText(withLongLinesCut(manual.text()));
     if (manual.status() == ManualFile::Status::Loaded)
         return;
     showMessage(m_mainWindow, manual.message());

@@ -21,7 +21,8 @@ public:
     explicit Readme(QWidget *mainWindow, QWidget *parent = nullptr);
 
     // Reads the manual from the current working folder into Text1 and
-    // reports a missing or unreadable file in a message box.
+    // reports a missing or unreadable file in a message box. A line longer
+    // than 1024 characters is shown cut into lines of that length.
     void loadManual();
 
     QPlainTextEdit *Text1() const { return m_Text1; }

@@ -1,7 +1,10 @@
 #include "formbutton.h"
 
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPalette>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace sorvex {
 
@@ -27,6 +30,30 @@ void FormButton::keyPressEvent(QKeyEvent *event)
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+void FormButton::paintEvent(QPaintEvent *)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const bool focused = option.state & QStyle::State_HasFocus;
+    // The style's own focus mark (a coloured outline in Fusion) is left out.
+    option.state &= ~(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange);
+    painter.drawControl(QStyle::CE_PushButton, option);
+    if (!focused)
+        return;
+    // Every other pixel, as the system draws a focus rectangle, inside the
+    // button's bevel.
+    constexpr int inset = 4;
+    const QRect mark = rect().adjusted(inset, inset, -inset, -inset);
+    if (mark.width() < 2 || mark.height() < 2)
+        return;
+    const QBrush dots(palette().color(QPalette::ButtonText), Qt::Dense4Pattern);
+    painter.fillRect(QRect(mark.left(), mark.top(), mark.width(), 1), dots);
+    painter.fillRect(QRect(mark.left(), mark.bottom(), mark.width(), 1), dots);
+    painter.fillRect(QRect(mark.left(), mark.top(), 1, mark.height()), dots);
+    painter.fillRect(QRect(mark.right(), mark.top(), 1, mark.height()), dots);
 }
 
 } // namespace sorvex

@@ -1,9 +1,11 @@
 #include "formcontrols.h"
 
 #include "formbutton.h"
+#include "formfont.h"
 #include "formlabel.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QSize>
 
@@ -35,13 +37,22 @@ FormButton *addButton(QWidget *form, const QString &text, const QRect &geometry,
 
 QLineEdit *addEntryBox(QWidget *form, const QString &text, const QRect &geometry, const QFont &font)
 {
-    return place(new QLineEdit(text, form), geometry, font);
+    return place(new QLineEdit(text, form), geometry, formNumberFont(font));
+}
+
+void setFormCaption(QWidget *form, const QString &caption)
+{
+    // Set, even though empty: an unset display name lets the application's
+    // name into empty titles. A null caption stays null, which Qt passes on
+    // as the empty title.
+    QGuiApplication::setApplicationDisplayName(QLatin1String(""));
+    form->setWindowTitle(caption.isEmpty() ? QString() : caption);
 }
 
 void setFixedToolFrame(QWidget *form, const QString &caption, const QSize &clientSize)
 {
     form->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    form->setWindowTitle(caption);
+    setFormCaption(form, caption);
     form->setFixedSize(clientSize);
 }
 

@@ -22,7 +22,14 @@ QLabel *addLabel(QWidget *form, const QString &text, const QRect &geometry, cons
 // A push button that Enter presses as well as Space.
 FormButton *addButton(QWidget *form, const QString &text, const QRect &geometry, const QFont &font);
 
+// A box for a number, in the face whose digits fit it (see formNumberFont).
 QLineEdit *addEntryBox(QWidget *form, const QString &text, const QRect &geometry, const QFont &font);
+
+// Sets the title bar's text exactly as given, an empty one included. Qt
+// adds the application's display name to every title the window system
+// receives, and the application's name to an empty one; the program keeps
+// an empty display name, under which both pass through unchanged.
+void setFormCaption(QWidget *form, const QString &caption);
 
 // A fixed-size window with a title bar and its close button only, kept out of
 // the task bar.

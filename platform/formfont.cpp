@@ -1,5 +1,7 @@
 #include "formfont.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QStringList>
 
 namespace sorvex {
@@ -29,6 +31,20 @@ QFont formFont(qreal points, bool bold)
     // longer push the next phrase onto a new line where the layout expects it.
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
+}
+
+QFont formNumberFont(const QFont &font)
+{
+    // Half an em, and a pixel more for a synthesised bold, as in the design
+    // face; a face whose digits are that wide already is left as it is.
+    const QFontMetrics metrics(font);
+    const int halfEm = (QFontInfo(font).pixelSize() + 1) / 2 + (font.bold() ? 1 : 0);
+    const int tightening = halfEm - metrics.horizontalAdvance(u'0');
+    if (tightening >= 0)
+        return font;
+    QFont numbers = font;
+    numbers.setLetterSpacing(QFont::AbsoluteSpacing, tightening);
+    return numbers;
 }
 
 } // namespace sorvex

@@ -16,4 +16,11 @@ void installFormFontSubstitutes();
 // Glyphs advance by whole pixels.
 QFont formFont(qreal points, bool bold);
 
+// The same font for boxes that hold numbers. The design face's half-width
+// digits are half an em wide, and the entry boxes are sized for them;
+// IPAPGothic's are a sixth wider, so four digits no longer fit a box and the
+// box scrolls its first digit out of sight. Wider digits are drawn closer
+// together, so that they take the design face's room.
+QFont formNumberFont(const QFont &font);
+
 } // namespace sorvex

@@ -9,7 +9,7 @@ namespace sorvex {
 
 // Holds the one instance of a window. show() loads the window from its
 // factory the first time (and again after it was unloaded), then makes it
-// visible, raises and activates it. hide() on the window keeps it loaded
+// visible (restoring it if it was minimised), raises and activates it. hide() on the window keeps it loaded
 // with all its state; the title bar's close button unloads (deletes) it.
 template<typename Form>
 class FormHolder
@@ -25,13 +25,14 @@ public:
             m_form = m_factory();
             m_form->setAttribute(Qt::WA_DeleteOnClose);
         }
+        // A minimised window comes back as it was before, in front.
+        m_form->setWindowState(m_form->windowState() & ~Qt::WindowMinimized);
         m_form->show();
         m_form->raise();
         m_form->activateWindow();
         return m_form;
     }
 
-    bool isLoaded() const { return !m_form.isNull(); }
     Form *form() const { return m_form; }
 
     void unload() { delete m_form.data(); }

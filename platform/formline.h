@@ -15,8 +15,6 @@ class FormLine : public QWidget
 public:
     FormLine(const QString &name, int x1, int y1, int x2, int y2, QPalette::ColorRole colour, QWidget *parent);
 
-    QPalette::ColorRole colourRole() const { return m_colour; }
-
 protected:
     void paintEvent(QPaintEvent *event) override;
 

@@ -19,8 +19,7 @@ void showMessage(QWidget *parent, const QString &prompt)
         handler(parent, prompt);
         return;
     }
-    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(), prompt, QMessageBox::Ok, parent);
-    box.setObjectName(QStringLiteral("sorvexMessageBox"));
+    QMessageBox box(QMessageBox::NoIcon, QGuiApplication::applicationName(), prompt, QMessageBox::Ok, parent);
     box.exec();
 }
 

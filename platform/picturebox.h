@@ -20,14 +20,13 @@ public:
     PictureBox(const QString &name, int leftTwips, double topTwips, const QRect &viewport, QWidget *parent);
 
     void setPicture(const QImage &picture);
-    bool hasPicture() const { return !m_picture.isNull(); }
-    QSize pictureSize() const;
 
-    int left() const { return m_left; }
     double top() const { return m_top; }
     void setTop(double twips);
 
-    // Where the picture stands in the parent, in pixels.
+    // What the window's tests check of the picture: its size, and where it
+    // stands in the parent, in pixels.
+    QSize pictureSize() const;
     QRect pictureRect() const;
 
 protected:

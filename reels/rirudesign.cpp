@@ -51,7 +51,7 @@ QRect twips(int left, int top, int width, int height)
 void Riru::buildDesign()
 {
     setObjectName(QStringLiteral("riru"));
-    setWindowTitle(QString());
+    setFormCaption(this, QString());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setFixedSize(twipsRect(0, 0, clientWidth, clientHeight).size());

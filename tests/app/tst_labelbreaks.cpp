@@ -1,10 +1,15 @@
 #include "app/form4.h"
 #include "help/fkaisetu.h"
 #include "help/fsousa.h"
+#include "help/readme.h"
+#include "judge/messagecatalogue.h"
 #include "platform/formfont.h"
 #include "platform/formlabel.h"
+#include "reels/riru.h"
 
+#include <QAbstractButton>
 #include <QFontInfo>
+#include <QLineEdit>
 #include <QTest>
 
 #include <functional>
@@ -18,11 +23,7 @@ Q_DECLARE_METATYPE(WindowFactory)
 // The information windows' texts carry runs of blanks that fill out a line
 // so that the next phrase starts on a new one. Each row names a label by its
 // opening and lists the phrases that start its second, third, ... line with
-// the substitute face. Two
-// breaks the texts intend are out of reach with its metrics and are not
-// listed: in the disclaimer the 23 blanks after "負えません。" leave room
-// for "自" on the third line, and in the step interval explanation the 9
-// blanks after "ミリ秒です。" leave room for "速".
+// the substitute face: all 16 breaks that blanks make in the windows.
 class TestLabelBreaks : public QObject
 {
     Q_OBJECT
@@ -31,6 +32,9 @@ private slots:
     void initTestCase();
     void phrasesStartLines_data();
     void phrasesStartLines();
+    void textStaysInsideItsLabel_data();
+    void textStaysInsideItsLabel();
+    void everyJudgementFitsTheDisplay();
 };
 
 void TestLabelBreaks::initTestCase()
@@ -52,9 +56,10 @@ void TestLabelBreaks::phrasesStartLines_data()
     const WindowFactory terms = [] { return new Fkaisetu; };
 
     QTest::newRow("disclaimer") << disclaimer << QStringLiteral("   データ")
-                                << QStringList {"リーチ目等", "トラブル等"};
+                                << QStringList {"リーチ目等", "トラブル等", "自分の責任"};
     QTest::newRow("keyboard use") << guide << QStringLiteral("Ｅｎｔｅｒ") << QStringList {"フォーカス"};
-    QTest::newRow("step interval") << guide << QStringLiteral("リール１コマが進む") << QStringList {"実機は"};
+    QTest::newRow("step interval") << guide << QStringLiteral("リール１コマが進む")
+                                   << QStringList {"実機は", "速すぎる"};
     QTest::newRow("rules") << terms << QStringLiteral("リーチ目は、")
                            << QStringList {"挟み打ち", "順押しでリーチ目", "たとえば", "リーチ目になる出目", "さらに"};
     QTest::newRow("miss explanation") << terms << QStringLiteral("はずれ（") << QStringList {"子役の取りこぼしも"};
@@ -62,6 +67,9 @@ void TestLabelBreaks::phrasesStartLines_data()
     QTest::newRow("no-stop explanation") << terms << QStringLiteral("２リール確定") << QStringList {"第３リール"};
     QTest::newRow("missed role or bonus sample")
             << terms << QStringLiteral("子役の取りこぼし  ") << QStringList {"ｏｒ ボーナス"};
+    // A single blank at the end of the first line.
+    QTest::newRow("note on the no-stop mark")
+            << terms << QStringLiteral("「リーチ目だけど止まらない」の基準") << QStringList {"リーチ目表"};
 }
 
 void TestLabelBreaks::phrasesStartLines()
@@ -82,6 +90,64 @@ void TestLabelBreaks::phrasesStartLines()
     QVERIFY2(lines.size() > laterLineStarts.size(), qPrintable(lines.join(u'|')));
     for (qsizetype i = 0; i < laterLineStarts.size(); ++i)
         QVERIFY2(lines.at(i + 1).startsWith(laterLineStarts.at(i)), qPrintable(lines.join(u'|')));
+}
+
+void TestLabelBreaks::textStaysInsideItsLabel_data()
+{
+    QTest::addColumn<WindowFactory>("window");
+    QTest::newRow("disclaimer") << WindowFactory([] { return new Form4; });
+    QTest::newRow("operation guide") << WindowFactory([] { return new Fsousa; });
+    QTest::newRow("terms") << WindowFactory([] { return new Fkaisetu; });
+    QTest::newRow("manual viewer") << WindowFactory([] { return new Readme(nullptr); });
+    QTest::newRow("main window") << WindowFactory([] { return new Riru; });
+}
+
+// No label's text is cut at its edges, and none runs under a button or a
+// box, which always cover labels.
+void TestLabelBreaks::textStaysInsideItsLabel()
+{
+    QFETCH(WindowFactory, window);
+    const std::unique_ptr<QWidget> form(window());
+    QList<QWidget *> covering;
+    for (QWidget *control : form->findChildren<QWidget *>()) {
+        if (qobject_cast<QAbstractButton *>(control) || qobject_cast<QLineEdit *>(control))
+            covering.append(control);
+    }
+    for (const FormLabel *label : form->findChildren<FormLabel *>()) {
+        const QString name = label->objectName().isEmpty() ? label->text() : label->objectName();
+        const QRect text = label->textRect();
+        QVERIFY2(label->contentsRect().contains(text),
+                 qPrintable(name
+                            + QStringLiteral(" %1,%2 %3x%4 in %5,%6 %7x%8")
+                                      .arg(text.x())
+                                      .arg(text.y())
+                                      .arg(text.width())
+                                      .arg(text.height())
+                                      .arg(label->contentsRect().x())
+                                      .arg(label->contentsRect().y())
+                                      .arg(label->contentsRect().width())
+                                      .arg(label->contentsRect().height())));
+        const QRect onForm = text.translated(label->mapTo(form.get(), QPoint(0, 0)));
+        for (const QWidget *control : std::as_const(covering)) {
+            QVERIFY2(!control->geometry().intersects(onForm),
+                     qPrintable(name + QStringLiteral(" runs under ") + control->objectName()));
+        }
+    }
+}
+
+// The judgement display holds every judgement text, the three-line ones
+// included, whole.
+void TestLabelBreaks::everyJudgementFitsTheDisplay()
+{
+    Riru riru;
+    auto *display = riru.findChild<FormLabel *>(QStringLiteral("lbyakumei"));
+    QVERIFY(display);
+    for (int code = int(MessageCode::W1); code <= int(MessageCode::N9); ++code) {
+        const QString &text = judgementText(MessageCode(code));
+        display->setText(text);
+        QCOMPARE(display->wrappedLines(display->contentsRect().width()).size(), text.count(u'\n') + 1);
+        QVERIFY2(display->contentsRect().contains(display->textRect()), qPrintable(text));
+    }
 }
 
 QTEST_MAIN(TestLabelBreaks)

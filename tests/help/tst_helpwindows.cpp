@@ -60,10 +60,13 @@ private slots:
     void enterOnOpeningHides();
     void closeButtonUnloads_data();
     void closeButtonUnloads();
+    void minimisedWindowRestoredByItsButton_data();
+    void minimisedWindowRestoredByItsButton();
     void guideKeepsTypedTextWhenHidden();
     void guideTabOrder();
     void guideToolTips();
     void viewerShowsManualAndKeepsEdits();
+    void viewerShowsOneLongLineInPieces();
     void viewerReadsAgainOnlyAfterUnload();
     void missingManualReportedOncePerLoad();
     void unreadableManualReported();
@@ -298,6 +301,29 @@ void TestHelpWindows::guideToolTips()
     }
 }
 
+void TestHelpWindows::minimisedWindowRestoredByItsButton_data()
+{
+    addWindowRows();
+}
+
+void TestHelpWindows::minimisedWindowRestoredByItsButton()
+{
+    QFETCH(Window, window);
+    QWidget *form = show(window);
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    form->showMinimized();
+    m_mainWindow->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_mainWindow.get()));
+    QVERIFY(form->isMinimized());
+
+    QCOMPARE(show(window), form);
+    QVERIFY(!form->isMinimized());
+    QVERIFY(form->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    QCOMPARE(QApplication::focusWidget(), form->focusWidget());
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Command1"));
+}
+
 void TestHelpWindows::viewerShowsManualAndKeepsEdits()
 {
     QByteArray lines;
@@ -324,6 +350,31 @@ void TestHelpWindows::viewerShowsManualAndKeepsEdits()
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), lines);
     QVERIFY(m_messages.isEmpty());
+}
+
+// The largest file the viewer accepts, as one line: shown whole, cut into
+// lines of 1024 characters.
+void TestHelpWindows::viewerShowsOneLongLineInPieces()
+{
+    QByteArray line;
+    while (line.size() < ManualFile::maximumBytes - 8)
+        line += "\x82\xa0"
+                "abc ";
+    line.truncate(ManualFile::maximumBytes);
+    writeManual(line);
+    const QString expected = ManualFile::read(ManualFile::fileName()).text();
+
+    auto *viewer = static_cast<Readme *>(show(Window::Viewer));
+    QVERIFY(m_messages.isEmpty());
+    QTextDocument *document = viewer->Text1()->document();
+    QString shown;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        QVERIFY(block.text().size() <= 1024);
+        shown += block.text();
+    }
+    QCOMPARE(shown, QString(expected).remove(u'\r').remove(u'\n'));
+    QVERIFY(document->blockCount() >= expected.size() / 1024);
+    QVERIFY(viewer->isVisible());
 }
 
 void TestHelpWindows::viewerReadsAgainOnlyAfterUnload()

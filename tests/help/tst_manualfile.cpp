@@ -1,5 +1,6 @@
 #include "help/manualfile.h"
 #include "help/shiftjis.h"
+#include "judge/messagecatalogue.h"
 
 #include <QDir>
 #include <QFile>
@@ -173,6 +174,19 @@ void TestManualFile::shippedManual()
                                 QStringLiteral("32767")};
     for (const QString &caption : captions)
         QVERIFY2(decoded.contains(caption), qPrintable(caption));
+
+    // Every line of every judgement text, quoted as the display shows it.
+    for (int code = int(sorvex::MessageCode::W1); code <= int(sorvex::MessageCode::N9); ++code) {
+        for (const QString &line : sorvex::judgementText(sorvex::MessageCode(code)).split(QStringLiteral("\r\n"))) {
+            const QString quoted = u'「' + line + u'」';
+            QVERIFY2(decoded.contains(quoted), qPrintable(quoted));
+        }
+    }
+
+    // How a user starts the installed program, not how a developer runs it.
+    for (const char *start : {"「Sorvex」", "sorvex と入力", "/usr/share/sorvex"})
+        QVERIFY2(decoded.contains(QString::fromUtf8(start)), start);
+    QVERIFY(!decoded.contains(QStringLiteral("setup.sh")));
 }
 
 QTEST_GUILESS_MAIN(TestManualFile)

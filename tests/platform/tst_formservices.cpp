@@ -145,29 +145,34 @@ void TestFormServices::labelWrapsLikeTheToolkit_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("widthOf");
     QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<int>("slack");
     QTest::newRow("breaks before any character")
-            << QStringLiteral("注意注意注") << QStringLiteral("注意") << QStringList {"注意", "注意", "注"};
+            << QStringLiteral("注意注意注") << QStringLiteral("注意") << QStringList {"注意", "注意", "注"} << 0;
     QTest::newRow("blanks take their width")
-            << QStringLiteral("注意    注意") << QStringLiteral("注意    ") << QStringList {"注意    ", "注意"};
+            << QStringLiteral("注意    注意") << QStringLiteral("注意    ") << QStringList {"注意    ", "注意"} << 0;
     QTest::newRow("blanks push the next phrase down")
-            << QStringLiteral("注 意") << QStringLiteral("注 ") << QStringList {"注 ", "意"};
+            << QStringLiteral("注 意") << QStringLiteral("注 ") << QStringList {"注 ", "意"} << 0;
     QTest::newRow("blanks starting a wrapped line are dropped")
-            << QStringLiteral("注意      意") << QStringLiteral("注意 ") << QStringList {"注意 ", "意"};
+            << QStringLiteral("注意      意") << QStringLiteral("注意 ") << QStringList {"注意 ", "意"} << 0;
     QTest::newRow("leading blanks of the text stay")
-            << QStringLiteral("   注") << QStringLiteral("   注") << QStringList {"   注"};
+            << QStringLiteral("   注") << QStringLiteral("   注") << QStringList {"   注"} << 0;
     QTest::newRow("no line starts with the long vowel mark")
-            << QStringLiteral("注リーチ") << QStringLiteral("注リ") << QStringList {"注", "リー", "チ"};
+            << QStringLiteral("注リーチ") << QStringLiteral("注リ") << QStringList {"注", "リー", "チ"} << 0;
     QTest::newRow("no line starts with a comma")
-            << QStringLiteral("注意、") << QStringLiteral("注意") << QStringList {"注", "意、"};
+            << QStringLiteral("注意、") << QStringLiteral("注意") << QStringList {"注", "意、"} << 0;
     QTest::newRow("an opening bracket goes with what follows")
-            << QStringLiteral("注注「意」") << QStringLiteral("注注「") << QStringList {"注注", "「意」"};
+            << QStringLiteral("注注「意」") << QStringLiteral("注注「") << QStringList {"注注", "「意」"} << 0;
     QTest::newRow("a run with nowhere to break breaks anywhere")
-            << QStringLiteral("注ーーーー") << QStringLiteral("注ー") << QStringList {"注ー", "ーー", "ー"};
+            << QStringLiteral("注ーーーー") << QStringLiteral("注ー") << QStringList {"注ー", "ーー", "ー"} << 0;
     QTest::newRow("blanks overflowing the last line leave no empty line")
-            << QStringLiteral("注意    ") << QStringLiteral("注意 ") << QStringList {"注意 "};
+            << QStringLiteral("注意    ") << QStringLiteral("注意 ") << QStringList {"注意 "} << 0;
+    QTest::newRow("a blank one pixel short of its width wraps")
+            << QStringLiteral("注 意") << QStringLiteral("注 意") << QStringList {"注 ", "意"} << -1;
+    QTest::newRow("a blank at its width fits")
+            << QStringLiteral("注 意") << QStringLiteral("注 意") << QStringList {"注 意"} << 0;
     QTest::newRow("CR LF starts a line") << QStringLiteral("ＢＩＧです。\r\n適戦艦")
                                          << QStringLiteral("ＢＩＧです。適戦艦")
-                                         << QStringList {"ＢＩＧです。", "適戦艦"};
+                                         << QStringList {"ＢＩＧです。", "適戦艦"} << 0;
 }
 
 void TestFormServices::labelWrapsLikeTheToolkit()
@@ -175,9 +180,12 @@ void TestFormServices::labelWrapsLikeTheToolkit()
     QFETCH(QString, text);
     QFETCH(QString, widthOf);
     QFETCH(QStringList, lines);
+    QFETCH(int, slack);
     FormLabel label(text);
     QCOMPARE(label.text(), text);
-    QCOMPARE(label.wrappedLines(QFontMetrics(label.font()).horizontalAdvance(widthOf)), lines);
+    // A blank advances one pixel more than the face's own blank.
+    const int width = QFontMetrics(label.font()).horizontalAdvance(widthOf) + int(widthOf.count(u' '));
+    QCOMPARE(label.wrappedLines(width + slack), lines);
 }
 
 QTEST_MAIN(TestFormServices)
