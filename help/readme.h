@@ -20,7 +20,7 @@ public:
     // has been reported, before the viewer itself opens.
     explicit Readme(QWidget *mainWindow, QWidget *parent = nullptr);
 
-    // Reads the manual from the current working folder into Text1 and
+    // Reads the manual from the data folders (working folder first) into Text1 and
     // reports a missing or unreadable file in a message box.
     void loadManual();
 
