@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -34,6 +35,7 @@ private slots:
     void readablePicturesOfAnyKindLoad_data();
     void readablePicturesOfAnyKindLoad();
     void unreadablePictureSaysPermission();
+    void unreadableDataFolderSaysPermission();
 
 private:
     QString workFolder() const { return m_root->filePath(QStringLiteral("work")); }
@@ -233,6 +235,27 @@ void TestDataFiles::unreadablePictureSaysPermission()
     } catch (const RuntimeError &error) {
         QCOMPARE(error.number(), ErrorNumber::PathFileAccess);
         QVERIFY2(error.message().contains(QStringLiteral("権限がありません")), qPrintable(error.message()));
+    }
+}
+
+void TestDataFiles::unreadableDataFolderSaysPermission()
+{
+    // As above: root may look into any folder.
+    if (::geteuid() == 0)
+        QSKIP("running as root: a folder without permissions is still readable");
+    write(dataFolder() + "/r3.bmp", bmp({100, 1660}, Qt::red));
+    QVERIFY(QFile::setPermissions(dataFolder(), QFileDevice::WriteOwner));
+    const auto restore = qScopeGuard([this] {
+        QFile::setPermissions(dataFolder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    });
+    try {
+        loadPicture(QStringLiteral("r3.bmp"));
+        QFAIL("no error");
+    } catch (const RuntimeError &error) {
+        QCOMPARE(error.number(), ErrorNumber::FileNotFound);
+        QVERIFY2(error.message().contains(QDir::toNativeSeparators(dataFolder())
+                                          + QStringLiteral("（フォルダーを読み取る権限がありません）")),
+                 qPrintable(error.message()));
     }
 }
 
