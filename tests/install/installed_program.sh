@@ -34,6 +34,16 @@ expect_windows() {
     fail "expected windows '$expected', shown '$shown'"
 }
 
+# Presses Return once the window has the keyboard focus (there is no window
+# manager, so the program gives it the focus itself, some time after mapping).
+press_return_in() {
+    for _ in $(seq 100); do
+        [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && break
+        sleep 0.1
+    done
+    xdotool key Return
+}
+
 # The GUI part, run under xvfb-run: the disclaimer, its OK (Return), the
 # main window, then the manual viewer through the Readme button.
 # `complete` expects every file to load; `no-lamp` expects the report of
@@ -45,13 +55,18 @@ drive() {
     "$program" &
     local pid=$!
     expect_windows "$pid" "$disclaimer"
-    xdotool key Return
+    press_return_in "$(xdotool search --onlyvisible --pid "$pid" | head -1)"
     if [ "$expectation" = no-lamp ]; then
         # A message box instead of the main window; closing it ends the program.
-        sleep 1
-        window_sizes "$pid" | grep -qx "$main" && fail "main window shown without win.bmp"
-        [ "$(window_sizes "$pid" | wc -l)" -eq 1 ] || fail "expected the report alone"
-        xdotool key Return
+        local shown=$disclaimer
+        for _ in $(seq 100); do
+            shown=$(window_sizes "$pid")
+            [ -n "$shown" ] && [ "$shown" != "$disclaimer" ] && break
+            sleep 0.1
+        done
+        [ "$(wc -l <<<"$shown")" -eq 1 ] || fail "expected the report alone, shown: $shown"
+        [ "$shown" != "$main" ] && [ "$shown" != "$disclaimer" ] || fail "expected the report, shown: $shown"
+        press_return_in "$(xdotool search --onlyvisible --pid "$pid" | head -1)"
         local status=0
         wait "$pid" || status=$?
         [ "$status" -eq 1 ] || fail "ended with status $status after the missing-picture report, expected 1"
