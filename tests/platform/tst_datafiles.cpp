@@ -93,17 +93,22 @@ void TestDataFiles::foldersInOrder()
 
 void TestDataFiles::oddDataDirsAreSkipped_data()
 {
-    QTest::addColumn<QByteArray>("dataDirs");
-    QTest::newRow("relative") << QByteArray("relative/share:share");
-    QTest::newRow("empty entries") << QByteArray("::");
-    QTest::newRow("dots and doubles") << QByteArray("/usr/share/../share:/usr/share//:/usr/share");
-    QTest::newRow("the working folder") << QByteArray(".:./");
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<QByteArray>("value");
+    QTest::newRow("relative") << QByteArray("XDG_DATA_DIRS") << QByteArray("relative/share:share");
+    QTest::newRow("empty entries") << QByteArray("XDG_DATA_DIRS") << QByteArray("::");
+    QTest::newRow("dots and doubles") << QByteArray("XDG_DATA_DIRS")
+                                      << QByteArray("/usr/share/../share:/usr/share//:/usr/share");
+    QTest::newRow("the working folder") << QByteArray("XDG_DATA_DIRS") << QByteArray(".:./");
+    QTest::newRow("relative home") << QByteArray("XDG_DATA_HOME") << QByteArray("relative");
+    QTest::newRow("empty home") << QByteArray("XDG_DATA_HOME") << QByteArray("");
 }
 
 void TestDataFiles::oddDataDirsAreSkipped()
 {
-    QFETCH(QByteArray, dataDirs);
-    qputenv("XDG_DATA_DIRS", dataDirs);
+    QFETCH(QByteArray, variable);
+    QFETCH(QByteArray, value);
+    qputenv(variable.constData(), value);
     const QStringList folders = dataFolders(QStringLiteral("/opt/sorvex/bin"));
     QCOMPARE(folders.first(), workFolder());
     for (const QString &folder : folders) {
