@@ -59,8 +59,6 @@ Riru *ProgramStart::createRiru()
 {
     auto window = std::make_unique<Riru>();
     window->loadPictures();
-    if (!m_programIcon.isNull())
-        window->setWindowIcon(m_programIcon);
     centreOnScreen(window.get());
     connect(window.get(), &Riru::endRequested, qApp, &QCoreApplication::quit);
     connectHelpButtons(window.get());
@@ -84,6 +82,10 @@ void ProgramStart::disclaimerAccepted()
         form->disconnect();
         form->hide();
         form->deleteLater();
+    }
+    if (m_makeProgramIcon) {
+        QGuiApplication::setWindowIcon(m_makeProgramIcon());
+        m_makeProgramIcon = nullptr;
     }
     try {
         m_riru.show();

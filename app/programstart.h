@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QObject>
 
+#include <functional>
 #include <memory>
 
 namespace sorvex {
@@ -26,8 +27,11 @@ public:
     explicit ProgramStart(QObject *parent = nullptr);
     ~ProgramStart() override;
 
-    // The main window carries this icon; the disclaimer has none.
-    void setProgramIcon(const QIcon &icon) { m_programIcon = icon; }
+    // Makes the application's window icon, which the main window and the
+    // information windows carry. It is made and set when the disclaimer is
+    // accepted: the disclaimer has no icon, and looking the icon up in the
+    // icon theme would only delay the first window.
+    void setProgramIcon(std::function<QIcon()> makeIcon) { m_makeProgramIcon = std::move(makeIcon); }
 
     void start();
 
@@ -38,8 +42,8 @@ public:
     HelpWindows *helpWindows() const { return m_helpWindows.get(); }
 
 signals:
-    // The main window has loaded and is about to be shown: the moment to
-    // connect its help buttons.
+    // The main window has loaded its pictures, its help buttons are
+    // connected, and it is about to be shown for the first time.
     void riruLoaded(sorvex::Riru *window);
 
 private:
@@ -51,7 +55,7 @@ private:
     FormHolder<Form4> m_form4;
     FormHolder<Riru> m_riru;
     std::unique_ptr<HelpWindows> m_helpWindows;
-    QIcon m_programIcon;
+    std::function<QIcon()> m_makeProgramIcon;
 };
 
 } // namespace sorvex

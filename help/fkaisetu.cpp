@@ -1,6 +1,5 @@
 #include "fkaisetu.h"
 
-#include "assets/programicon.h"
 #include "platform/formbutton.h"
 #include "platform/formcontrols.h"
 #include "platform/formfont.h"
@@ -60,7 +59,6 @@ Fkaisetu::Fkaisetu(QWidget *parent)
 {
     setObjectName(QStringLiteral("Fkaisetu"));
     setFixedToolFrame(this, QStringLiteral("解説用語の説明"), twipsRect(0, 0, 6810, 6615).size());
-    setWindowIcon(programIcon());
 
     const QFont font = formFont(9.75, true);
 

@@ -1,6 +1,5 @@
 #include "fsousa.h"
 
-#include "assets/programicon.h"
 #include "platform/formbutton.h"
 #include "platform/formcontrols.h"
 #include "platform/formfont.h"
@@ -29,7 +28,6 @@ Fsousa::Fsousa(QWidget *parent)
 {
     setObjectName(QStringLiteral("Fsousa"));
     setFixedToolFrame(this, QStringLiteral("操作法の説明"), twipsRect(0, 0, 7410, 7530).size());
-    setWindowIcon(programIcon());
 
     const QFont reelButtonFont = formFont(20.25, false);
     const QFont arrowFont = formFont(18, false);

@@ -1,13 +1,35 @@
 #include "manualfile.h"
 
 #include "help/shiftjis.h"
+#include "platform/datafolders.h"
 #include "platform/linereader.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <sys/stat.h>
+#endif
+
 namespace sorvex {
+
+namespace {
+
+// A link that leads back to itself looks like a missing file to QFileInfo.
+bool isLinkLoop(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat status;
+    return ::stat(QFile::encodeName(path).constData(), &status) != 0 && errno == ELOOP;
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
+} // namespace
 
 ManualFile::ManualFile(Status status, QString text, QString reason)
     : m_status(status)
@@ -39,6 +61,8 @@ ManualFile ManualFile::read(const QString &path)
 {
     const auto unreadable = [](const QString &reason) { return ManualFile(Status::Unreadable, {}, reason); };
     const QFileInfo info(path);
+    if (isLinkLoop(path))
+        return unreadable(QStringLiteral("リンクがそれ自身を指していて、ファイルにたどり着けません。"));
     if (!info.exists())
         return ManualFile(Status::Missing, {}, {});
     if (info.isDir())
@@ -52,22 +76,34 @@ ManualFile ManualFile::read(const QString &path)
     if (info.size() > maximumBytes)
         return unreadable(tooLarge);
 
+    // QFile reports a refused open as a generic open error, so the
+    // permission is asked for before opening.
+    if (!info.isReadable())
+        return unreadable(QStringLiteral("読み取りの権限がありません。"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (!file.exists())
             return ManualFile(Status::Missing, {}, {});
-        if (file.error() == QFileDevice::PermissionsError)
-            return unreadable(QStringLiteral("読み取りの権限がありません。"));
-        return unreadable(file.errorString());
+        return unreadable(QStringLiteral("ファイルを開けませんでした。"));
     }
     // The size on disk can be wrong (files of the kernel report 0) or change
     // while we read, so the limit is enforced on what is actually read.
     const QByteArray bytes = file.read(maximumBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return unreadable(QStringLiteral("読み取り中にエラーが起きました（%1）。").arg(file.errorString()));
+        return unreadable(QStringLiteral("読み取り中にエラーが起きました。"));
     if (bytes.size() > maximumBytes)
         return unreadable(tooLarge);
     return ManualFile(Status::Loaded, textFromBytes(bytes), {});
+}
+
+ManualFile ManualFile::load()
+{
+    const DataFileLookup lookup = findDataFile(fileName());
+    if (lookup.found())
+        return read(lookup.path);
+    ManualFile missing(Status::Missing, {}, {});
+    missing.m_foldersLookedIn = lookup.folderLines();
+    return missing;
 }
 
 QString ManualFile::message() const
@@ -76,7 +112,9 @@ QString ManualFile::message() const
     case Status::Loaded:
         return {};
     case Status::Missing:
-        return fileName() + QStringLiteral("がありません。");
+        if (m_foldersLookedIn.isEmpty())
+            return fileName() + QStringLiteral("がありません。");
+        return fileName() + QStringLiteral("がありません。\n探したフォルダー:") + m_foldersLookedIn;
     case Status::Unreadable:
         return fileName() + QStringLiteral("を読み込めませんでした。\n") + m_reason;
     }

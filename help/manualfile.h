@@ -5,8 +5,9 @@
 
 namespace sorvex {
 
-// The user's manual, a Shift-JIS text file looked up in the current working
-// folder. Reading it needs no window, so its rules can be checked alone.
+// The user's manual, a Shift-JIS text file looked up in the data folders
+// (the working folder first, see dataFolders()). Reading it needs no window,
+// so its rules can be checked alone.
 class ManualFile
 {
 public:
@@ -27,6 +28,9 @@ public:
     // stays inside its line) followed by CR LF. Anything but a successful
     // read leaves the text empty.
     static ManualFile read(const QString &path);
+    // Reads the first sorvex.txt found in the data folders; when there is
+    // none, the message names every folder looked in.
+    static ManualFile load();
 
     // The text buffer the viewer shows for the given file contents.
     static QString textFromBytes(QByteArrayView bytes);
@@ -44,6 +48,8 @@ private:
     Status m_status;
     QString m_text;
     QString m_reason;
+    // For a manual missing from every data folder: the folder lines.
+    QString m_foldersLookedIn;
 };
 
 } // namespace sorvex

@@ -1,6 +1,5 @@
 #include "readme.h"
 
-#include "assets/programicon.h"
 #include "help/manualfile.h"
 #include "platform/formbutton.h"
 #include "platform/formcontrols.h"
@@ -52,7 +51,6 @@ Readme::Readme(QWidget *mainWindow, QWidget *parent)
     // A sizable frame, but the controls keep their design places.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFormCaption(this, QStringLiteral("取扱説明書"));
-    setWindowIcon(programIcon());
     const QRect client = twipsRect(0, 0, 7800, 5430);
     resize(client.size());
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -78,7 +76,7 @@ Readme::Readme(QWidget *mainWindow, QWidget *parent)
 
 void Readme::loadManual()
 {
-    const ManualFile manual = ManualFile::read(ManualFile::fileName());
+    const ManualFile manual = ManualFile::load();
     m_Text1->setPlainText(withLongLinesCut(manual.text()));
     if (manual.status() == ManualFile::Status::Loaded)
         return;

@@ -20,9 +20,10 @@ public:
     // has been reported, before the viewer itself opens.
     explicit Readme(QWidget *mainWindow, QWidget *parent = nullptr);
 
-    // Reads the manual from the current working folder into Text1 and
-    // reports a missing or unreadable file in a message box. A line longer
-    // than 1024 characters is shown cut into lines of that length.
+    // Reads the manual from the data folders (working folder first) into
+    // Text1 and reports a missing or unreadable file in a message box. A
+    // line longer than 1024 characters is shown cut into lines of that
+    // length.
     void loadManual();
 
     QPlainTextEdit *Text1() const { return m_Text1; }

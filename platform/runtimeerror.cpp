@@ -2,13 +2,9 @@
 
 namespace sorvex {
 
-RuntimeError::RuntimeError(ErrorNumber number, const QString &detail)
-    : std::runtime_error(description(number).toStdString())
-    , m_number(number)
-    , m_detail(detail)
-{}
+namespace {
 
-QString RuntimeError::description(ErrorNumber number)
+QString description(ErrorNumber number)
 {
     switch (number) {
     case ErrorNumber::Overflow:
@@ -17,9 +13,21 @@ QString RuntimeError::description(ErrorNumber number)
         return QStringLiteral("型が一致しません。");
     case ErrorNumber::FileNotFound:
         return QStringLiteral("ファイルが見つかりません。");
+    case ErrorNumber::PathFileAccess:
+        return QStringLiteral("パス名が無効です。");
+    case ErrorNumber::InvalidPicture:
+        return QStringLiteral("ピクチャが不正です。");
     }
     return QString();
 }
+
+} // namespace
+
+RuntimeError::RuntimeError(ErrorNumber number, const QString &detail)
+    : std::runtime_error(description(number).toStdString())
+    , m_number(number)
+    , m_detail(detail)
+{}
 
 QString RuntimeError::message() const
 {

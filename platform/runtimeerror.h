@@ -13,6 +13,10 @@ enum class ErrorNumber : int {
     Overflow = 6,
     TypeMismatch = 13,
     FileNotFound = 53,
+    // The entry exists but cannot be opened as a file: a folder, a device,
+    // or no permission to read it.
+    PathFileAccess = 75,
+    InvalidPicture = 481,
 };
 
 class RuntimeError : public std::runtime_error
@@ -21,12 +25,10 @@ public:
     explicit RuntimeError(ErrorNumber number, const QString &detail = {});
 
     ErrorNumber number() const { return m_number; }
-    // One line for a message box: the number, the runtime's description and
-    // the detail, e.g. "実行時エラー '53': ファイルが見つかりません。 (win.bmp)".
+    // The text for a message box: a headline with the number and the
+    // runtime's description, e.g. "実行時エラー '53': ファイルが見つかりません。",
+    // then, on the following lines, the detail when there is one.
     QString message() const;
-    QString detail() const { return m_detail; }
-
-    static QString description(ErrorNumber number);
 
 private:
     ErrorNumber m_number;

@@ -15,10 +15,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include <memory>
 
@@ -64,7 +66,9 @@ void TestProgramStart::initTestCase()
 void TestProgramStart::init()
 {
     m_recorder = std::make_unique<testing::MessageRecorder>();
+    QGuiApplication::setWindowIcon(QIcon());
     m_program = std::make_unique<ProgramStart>();
+    m_program->setProgramIcon([] { return QIcon(QPixmap(32, 32)); });
 }
 
 void TestProgramStart::cleanup()
@@ -88,7 +92,11 @@ void TestProgramStart::disclaimerOpensAlone()
     QVERIFY(form->isVisible());
     QVERIFY(!m_program->riru());
     QCOMPARE(form->size(), QSize(423, 230));
-    QVERIFY(form->windowIcon().isNull() || form->windowIcon().cacheKey() == QApplication::windowIcon().cacheKey());
+    // No icon, not even through the platform window, which falls back to
+    // the application's icon.
+    QVERIFY(form->windowIcon().isNull());
+    QVERIFY(form->windowHandle());
+    QVERIFY(form->windowHandle()->icon().isNull());
     QCOMPARE(form->focusWidget(), form->okButton());
     QCOMPARE(form->okButton()->objectName(), QStringLiteral("Command1"));
     QCOMPARE(form->okButton()->font().pointSizeF(), 18.0);
@@ -107,8 +115,8 @@ void TestProgramStart::okOpensTheMainWindowAtRest()
 {
     QFETCH(bool, byEnter);
     testing::PictureFolder folder;
-    QIcon icon(QPixmap(32, 32));
-    m_program->setProgramIcon(icon);
+    const QIcon icon(QPixmap(32, 32));
+    m_program->setProgramIcon([icon] { return icon; });
     QList<Riru *> loaded;
     bool visibleWhenLoaded = true;
     connect(m_program.get(), &ProgramStart::riruLoaded, this, [&](Riru *window) {
@@ -128,7 +136,8 @@ void TestProgramStart::okOpensTheMainWindowAtRest()
     QVERIFY(riru->isVisible());
     QCOMPARE(loaded, QList<Riru *> {riru});
     QVERIFY(!visibleWhenLoaded);
-    QVERIFY(!riru->windowIcon().isNull());
+    QCOMPARE(riru->windowIcon().cacheKey(), icon.cacheKey());
+    QCOMPARE(riru->windowHandle()->icon().cacheKey(), icon.cacheKey());
     QVERIFY(m_recorder->prompts().isEmpty());
     for (const char *name : {"cmstart", "autostart", "cmend", "r1ue", "r3sita", "Cmsousa", "Cmkaisetu", "Command9"})
         QVERIFY2(riru->findChild<QWidget *>(QString::fromLatin1(name))->isEnabled(), name);
@@ -148,23 +157,36 @@ void TestProgramStart::okOpensTheMainWindowAtRest()
 
 void TestProgramStart::missingPictureEndsWithoutTheMainWindow_data()
 {
-    QTest::addColumn<QString>("missing");
-    for (const QString &name : testing::PictureFolder::pictureNames())
-        QTest::newRow(qPrintable(name)) << name;
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("truncated");
+    for (const QString &name : testing::PictureFolder::pictureNames()) {
+        QTest::newRow(qPrintable(name + QStringLiteral(" missing"))) << name << false;
+        QTest::newRow(qPrintable(name + QStringLiteral(" cut in half"))) << name << true;
+    }
 }
 
 void TestProgramStart::missingPictureEndsWithoutTheMainWindow()
 {
-    QFETCH(QString, missing);
-    testing::PictureFolder folder(missing);
+    QFETCH(QString, name);
+    QFETCH(bool, truncated);
+    testing::PictureFolder folder(truncated ? QString() : name);
+    if (truncated) {
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.resize(file.size() / 2));
+    }
     m_program->start();
     const int status = runWith([this] { m_program->form4()->okButton()->click(); });
     QCOMPARE(status, untrappedErrorExitStatus);
     QVERIFY(!m_program->riru());
     QCOMPARE(m_recorder->prompts().size(), 1);
-    QVERIFY(m_recorder->prompts().first().contains(missing));
-    QVERIFY(m_recorder->prompts().first().contains(QDir::toNativeSeparators(QDir(folder.path()).absolutePath())));
-    QVERIFY(m_recorder->prompts().first().contains(QStringLiteral("53")));
+    const QString prompt = m_recorder->prompts().first();
+    QVERIFY(prompt.contains(name));
+    QVERIFY(prompt.contains(QDir::toNativeSeparators(QDir(folder.path()).absolutePath())));
+    // A damaged file is there: its headline must not say "not found".
+    QVERIFY2(prompt.startsWith(truncated ? QStringLiteral("実行時エラー '481': ピクチャが不正です。\n")
+                                         : QStringLiteral("実行時エラー '53': ファイルが見つかりません。\n")),
+             qPrintable(prompt));
 }
 
 void TestProgramStart::closingTheDisclaimerEndsTheProgram()
@@ -193,13 +215,20 @@ void TestProgramStart::helpButtonsOpenOneWindowEach()
     QVERIFY(help->operationGuide() && help->operationGuide()->isVisible());
     QVERIFY(help->termsWindow() && help->termsWindow()->isVisible());
     QVERIFY(help->manualViewer() && help->manualViewer()->isVisible());
+    // The application's icon marks every window but the disclaimer.
+    const qint64 iconKey = QGuiApplication::windowIcon().cacheKey();
+    QVERIFY(!QGuiApplication::windowIcon().isNull());
+    for (QWidget *window : {static_cast<QWidget *>(riru), static_cast<QWidget *>(help->operationGuide()),
+                            static_cast<QWidget *>(help->termsWindow()), static_cast<QWidget *>(help->manualViewer())})
+        QCOMPARE(window->windowHandle()->icon().cacheKey(), iconKey);
     int guides = 0;
     for (QWidget *window : QApplication::topLevelWidgets())
         guides += qobject_cast<Fsousa *>(window) != nullptr;
     QCOMPARE(guides, 1);
     // The manual is read once per load of the viewer, so the second press
     // does not report the missing file again.
-    QCOMPARE(m_recorder->prompts(), QStringList {QStringLiteral("sorvex.txtがありません。")});
+    QCOMPARE(m_recorder->prompts().size(), 1);
+    QVERIFY(m_recorder->prompts().first().startsWith(QStringLiteral("sorvex.txtがありません。\n")));
 }
 
 void TestProgramStart::endButtonEndsTheProgram()

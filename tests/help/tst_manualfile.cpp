@@ -4,8 +4,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 using sorvex::ManualFile;
 
@@ -21,6 +24,8 @@ private slots:
     void unreadableFiles();
     void sizeLimit_data();
     void sizeLimit();
+    void unreadableWithoutPermission();
+    void loadLooksInTheDataFolders();
     void shippedManual();
 
 private:
@@ -101,7 +106,11 @@ void TestManualFile::unreadableFiles_data()
     QTest::newRow("folder") << folder << QStringLiteral("同じ名前のフォルダがあります。");
     QTest::newRow("device") << QStringLiteral("/dev/zero") << QStringLiteral("通常のファイルではありません。");
     // Reading a process's memory from offset 0 fails with an I/O error.
-    QTest::newRow("read error") << QStringLiteral("/proc/self/mem") << QStringLiteral("読み取り中にエラーが起きました");
+    QTest::newRow("read error") << QStringLiteral("/proc/self/mem")
+                                << QStringLiteral("読み取り中にエラーが起きました。");
+    const QString loop = m_dir.filePath(QStringLiteral("loop.txt"));
+    QFile::link(loop, loop);
+    QTest::newRow("link to itself") << loop << QStringLiteral("リンクがそれ自身を指していて");
 }
 
 void TestManualFile::unreadableFiles()
@@ -114,6 +123,9 @@ void TestManualFile::unreadableFiles()
     QVERIFY2(manual.reason().startsWith(reason), qPrintable(manual.reason()));
     QVERIFY(manual.message().startsWith(QStringLiteral("sorvex.txtを読み込めませんでした。\n")));
     QVERIFY(manual.message().endsWith(manual.reason()));
+    // The user reads Japanese only, not the system's English error texts.
+    for (QChar c : manual.reason())
+        QVERIFY2(!c.isLetter() || c.unicode() > 0x7f, qPrintable(manual.reason()));
 }
 
 void TestManualFile::sizeLimit_data()
@@ -140,6 +152,47 @@ void TestManualFile::sizeLimit()
         QVERIFY(manual.text().isEmpty());
         QVERIFY2(manual.reason().contains(QStringLiteral("1,048,576")), qPrintable(manual.reason()));
     }
+}
+
+void TestManualFile::unreadableWithoutPermission()
+{
+    // Root reads every file whatever its permissions, so this case can only
+    // be made by an ordinary user.
+    if (::geteuid() == 0)
+        QSKIP("running as root: a file without read permission is still readable");
+    const QString path = writeFile(QStringLiteral("locked.txt"), "text\r\n");
+    QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    const ManualFile manual = ManualFile::read(path);
+    QCOMPARE(manual.status(), ManualFile::Status::Unreadable);
+    QCOMPARE(manual.reason(), QStringLiteral("読み取りの権限がありません。"));
+}
+
+void TestManualFile::loadLooksInTheDataFolders()
+{
+    QTemporaryDir root;
+    const QString work = root.filePath(QStringLiteral("work"));
+    const QString data = root.filePath(QStringLiteral("data/sorvex"));
+    QVERIFY(QDir().mkpath(work) && QDir().mkpath(data));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(root.filePath(QStringLiteral("data"))));
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(root.filePath(QStringLiteral("system"))));
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(work);
+    const auto restore = qScopeGuard([&] { QDir::setCurrent(previous); });
+
+    const ManualFile missing = ManualFile::load();
+    QCOMPARE(missing.status(), ManualFile::Status::Missing);
+    const QStringList lines = missing.message().split(QLatin1Char('\n'));
+    QCOMPARE(lines.first(), QStringLiteral("sorvex.txtがありません。"));
+    QVERIFY(lines.contains(QStringLiteral("  ") + QDir::toNativeSeparators(work)));
+    QVERIFY(lines.contains(QStringLiteral("  ") + QDir::toNativeSeparators(data)));
+
+    QFile installed(data + QStringLiteral("/sorvex.txt"));
+    QVERIFY(installed.open(QIODevice::WriteOnly) && installed.write("installed\r\n") > 0);
+    installed.close();
+    QCOMPARE(ManualFile::load().text(), QStringLiteral("installed\r\n"));
+    // The working folder comes first, also with an entry that cannot be read.
+    QVERIFY(QDir(work).mkdir(ManualFile::fileName()));
+    QCOMPARE(ManualFile::load().status(), ManualFile::Status::Unreadable);
 }
 
 void TestManualFile::shippedManual()

@@ -15,8 +15,9 @@
 using namespace sorvex;
 
 // The window services the main window relies on: timers that never fire at
-// 0 ms, pictures loaded by bare name with error 53, and an untrapped error
-// that is reported and ends the program with a non-zero status.
+// 0 ms, pictures loaded by bare name (their failures are in tst_datafiles),
+// and an untrapped error that is reported and ends the program with a
+// non-zero status.
 class TestFormServices : public QObject
 {
     Q_OBJECT
@@ -26,8 +27,6 @@ private slots:
     void timerTicksOnlyWhenEnabledWithAnInterval();
     void timerKeepsSettingsWhileDisabled();
     void pictureLoadsFromTheWorkingFolder();
-    void missingOrUnreadablePictureIsError53_data();
-    void missingOrUnreadablePictureIsError53();
     void untrappedErrorIsReportedAndEndsWithNonZeroStatus();
     void labelWrapsLikeTheToolkit_data();
     void labelWrapsLikeTheToolkit();
@@ -84,39 +83,6 @@ void TestFormServices::pictureLoadsFromTheWorkingFolder()
     QDir::setCurrent(previous);
     QCOMPARE(loaded.size(), QSize(100, 65));
     QCOMPARE(loaded.pixelColor(50, 30), QColor(Qt::red));
-}
-
-void TestFormServices::missingOrUnreadablePictureIsError53_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("present");
-    QTest::newRow("missing") << QByteArray() << false;
-    QTest::newRow("not a picture") << QByteArray("plain text") << true;
-    QTest::newRow("empty file") << QByteArray() << true;
-}
-
-void TestFormServices::missingOrUnreadablePictureIsError53()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(bool, present);
-    QTemporaryDir dir;
-    if (present) {
-        QFile file(dir.filePath(QStringLiteral("r2.bmp")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-    const QString previous = QDir::currentPath();
-    QDir::setCurrent(dir.path());
-    try {
-        loadPicture(QStringLiteral("r2.bmp"));
-        QDir::setCurrent(previous);
-        QFAIL("no error");
-    } catch (const RuntimeError &error) {
-        QDir::setCurrent(previous);
-        QCOMPARE(error.number(), ErrorNumber::FileNotFound);
-        QVERIFY(error.message().contains(QStringLiteral("r2.bmp")));
-        QVERIFY(error.message().contains(QDir::toNativeSeparators(QDir(dir.path()).absolutePath())));
-    }
 }
 
 void TestFormServices::untrappedErrorIsReportedAndEndsWithNonZeroStatus()
