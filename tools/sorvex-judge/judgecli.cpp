@@ -18,6 +18,7 @@ constexpr const char *usage =
         R"(Usage: sorvex-judge T1 T2 T3
        sorvex-judge --all
        sorvex-judge --help
+       sorvex-judge --version
 
 Judges a stop pattern of the machine, given as the top-row indices (1 to 21)
 of the left, middle and right reel, for a three-medal bet pressed left,
@@ -40,6 +41,7 @@ middle, right.
                     sevens, plums, submersible-plum, replays, torpedoes),
                     or empty
   --help     Show this help.
+  --version  Show the version.
 
 Exit status: 0 on success, 1 when the output cannot be written, 2 on bad
 usage.
@@ -169,6 +171,10 @@ int runCommand(const std::vector<std::string> &arguments, std::ostream &out, std
     for (const std::string &argument : arguments) {
         if (argument == "--help" || argument == "-h") {
             out << usage;
+            return 0;
+        }
+        if (argument == "--version" || argument == "-v") {
+            out << "sorvex-judge " SORVEX_VERSION "\n";
             return 0;
         }
     }
