@@ -56,6 +56,8 @@ public:
     // with std::nullopt.
     std::optional<bool> answerReachMe(bool reachMe);
     std::optional<bool> answerFamily(CodeFamily family);
+    // Drops the current question unanswered; it counts for nothing.
+    void dropQuestion() { m_current.reset(); }
 
     const QuizTally &score() const { return m_score; }
     int streak() const { return m_streak; }

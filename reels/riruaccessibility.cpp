@@ -4,9 +4,9 @@
 #include "riru.h"
 
 #include "machine/strips.h"
+#include "platform/accessibleannouncement.h"
 #include "platform/picturebox.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <QRegularExpression>
 
@@ -44,14 +44,6 @@ constexpr AccessibleName accessibleNames[] = {
         {"Line1", u"リールの下の枠線"},
         {"Line2", u"リールの上の枠線"},
 };
-
-// Qt of this age changes a name or description without telling the
-// screen reader; the event makes it read the new one.
-void announce(QWidget *widget, QAccessible::Event change)
-{
-    QAccessibleEvent event(widget, change);
-    QAccessible::updateAccessibility(&event);
-}
 
 QString reelDescription(Reel reel, int topRowIndex)
 {
@@ -99,7 +91,7 @@ void Riru::announceJudgement()
     else if (m_Image4->isVisibleTo(this))
         spoken += QStringLiteral("　ＢＩＧ確定");
     m_lbyakumei->setAccessibleName(spoken);
-    announce(m_lbyakumei, QAccessible::NameChanged);
+    announceAccessibleChange(m_lbyakumei, QAccessible::NameChanged);
 }
 
 void Riru::describeReel(int reel)
@@ -110,7 +102,7 @@ void Riru::describeReel(int reel)
     if (picture->accessibleDescription() == description)
         return;
     picture->setAccessibleDescription(description);
-    announce(picture, QAccessible::DescriptionChanged);
+    announceAccessibleChange(picture, QAccessible::DescriptionChanged);
 }
 
 } // namespace sorvex
