@@ -34,6 +34,8 @@ Form4::Form4(QWidget *parent)
     setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint);
     setFixedSize(twipsRect(0, 0, 6345, 3450).size());
     setFormCaption(this, QString());
+    // The title bar is empty; a screen reader names the window by this.
+    setAccessibleName(QStringLiteral("Sorvex（順押し版）のお断り"));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));
     setPalette(palette);

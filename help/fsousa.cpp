@@ -78,10 +78,12 @@ Fsousa::Fsousa(QWidget *parent)
     addLabel(this, QStringLiteral("リールを上下に一コマ移動しリーチ目を表示します。"), twipsRect(2520, 3360, 4575, 255),
              note);
 
-    new FormLine(QStringLiteral("Line1"), 120, 3720, 7200, 3720, QPalette::WindowText, this);
+    auto *line = new FormLine(QStringLiteral("Line1"), 120, 3720, 7200, 3720, QPalette::WindowText, this);
+    line->setAccessibleName(QStringLiteral("区切り線"));
 
     QLineEdit *speedBox = addEntryBox(this, QStringLiteral("100"), twipsRect(2760, 3960, 855, 420), boxFont);
     speedBox->setObjectName(QStringLiteral("speedMock"));
+    speedBox->setAccessibleName(QStringLiteral("リール１コマのスピードの見本"));
     addLabel(this, QStringLiteral("リール１コマのスピード"), twipsRect(120, 4080, 2535, 255), heading);
     addLabel(
             this,
@@ -91,6 +93,7 @@ Fsousa::Fsousa(QWidget *parent)
 
     QLineEdit *autoBox = addEntryBox(this, QStringLiteral("1200"), twipsRect(2760, 4800, 855, 435), boxFont);
     autoBox->setObjectName(QStringLiteral("autoIntervalMock"));
+    autoBox->setAccessibleName(QStringLiteral("Ａｕｔｏの停止までの時間の見本"));
     addLabel(this, QStringLiteral("Ａｕｔｏの停止までの時間"), twipsRect(120, 4920, 2655, 375), heading);
     addLabel(this, QStringLiteral("Ａｕｔｏの左、中、右リールを止める時間設定です。（ミリ秒）"),
              twipsRect(3720, 4800, 3495, 615), explanation);

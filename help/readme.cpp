@@ -58,6 +58,7 @@ Readme::Readme(QWidget *mainWindow, QWidget *parent)
 
     m_Text1 = new QPlainTextEdit(this);
     m_Text1->setObjectName(QStringLiteral("Text1"));
+    m_Text1->setAccessibleName(QStringLiteral("取扱説明書の本文"));
     m_Text1->setGeometry(twipsRect(0, 120, 7695, 4455));
     m_Text1->setFont(formFont(9, false));
     m_Text1->setLineWrapMode(QPlainTextEdit::NoWrap);

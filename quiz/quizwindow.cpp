@@ -214,7 +214,7 @@ void QuizWindow::restart()
         button->setVisible(level == QuizLevel::Family);
     m_wrongModel->setStringList({});
     say(m_question, QStringLiteral("「次の問題」で始めます。"));
-    m_feedback->clear();
+    say(m_feedback, QStringLiteral("答えると、ここに正解と判定が出ます。"));
     showScore();
     updateAvailability();
 }
@@ -227,7 +227,7 @@ void QuizWindow::askNext()
     const StopPattern question = m_session->nextQuestion();
     m_riru->setJudgementConcealed(true);
     machine.moveTo(question);
-    m_feedback->clear();
+    say(m_feedback, QStringLiteral("答えると、ここに正解と判定が出ます。"));
     say(m_question,
         QStringLiteral("第%1問　%2")
                 .arg(m_session->questionCount())
