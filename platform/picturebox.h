@@ -21,6 +21,7 @@ public:
 
     void setPicture(const QImage &picture);
     bool hasPicture() const { return !m_picture.isNull(); }
+    const QPixmap &picture() const { return m_picture; }
     QSize pictureSize() const;
 
     int left() const { return m_left; }
