@@ -78,6 +78,8 @@ PatternBrowser::PatternBrowser(const StudyProgress &progress, const SymbolPictur
     fitColumn(m_view, PatternTableModel::Text, widestJudgementText());
     fitColumn(m_view, PatternTableModel::WinMark, QStringLiteral("WIN"));
     fitColumn(m_view, PatternTableModel::Seen, QStringLiteral("確認"));
+    // The text takes what room the window gives beyond its widest line.
+    m_view->horizontalHeader()->setSectionResizeMode(PatternTableModel::Text, QHeaderView::Stretch);
 
     m_countLabel->setTextFormat(Qt::PlainText);
     auto *footer = new QHBoxLayout;
