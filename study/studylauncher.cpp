@@ -11,6 +11,7 @@
 #include "reels/riru.h"
 
 #include <QAction>
+#include <QDebug>
 #include <QLabel>
 #include <QTimer>
 
@@ -55,6 +56,12 @@ StudyLauncher::StudyLauncher(Riru *riru, const QString &progressPath)
 StudyLauncher::~StudyLauncher()
 {
     m_window.unload();
+    // The last save runs while the main window is going: no message box
+    // over it any more, only a line on the error output.
+    disconnect(m_keeper.get(), &ProgressKeeper::saveFailed, nullptr, nullptr);
+    connect(m_keeper.get(), &ProgressKeeper::saveFailed, this,
+            [](const QString &message) { qWarning().noquote() << message; });
+    m_keeper.reset();
 }
 
 StudyWindow *StudyLauncher::window() const
