@@ -6,6 +6,7 @@
 #include "platform/runtimeerror.h"
 #include "platform/untrappederror.h"
 #include "reels/riru.h"
+#include "study/studylauncher.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -62,6 +63,7 @@ Riru *ProgramStart::createRiru()
     centreOnScreen(window.get());
     connect(window.get(), &Riru::endRequested, qApp, &QCoreApplication::quit);
     connectHelpButtons(window.get());
+    installStudyLauncher(window.get());
     emit riruLoaded(window.get());
     return window.release();
 }

@@ -135,6 +135,7 @@ bool ReelMachine::start(const QString &speedText)
         return false;
     }
     m_stopped.fill(0);
+    m_stopOrder.clear();
     acceptReelSpeed(speed->milliseconds, speed->boxText);
     clearResult();
     setEnabled({End, AutoStart, Start, Up1, Down1, Up2, Down2, Up3, Down3}, false);
@@ -148,7 +149,9 @@ bool ReelMachine::start(const QString &speedText)
 void ReelMachine::stop(int reel)
 {
     const int i = reel - 1;
-    m_stopped.at(i) = 1;
+    if (m_stopped.at(i) == 0)
+        m_stopOrder.append(reel);
+    m_stopped[i] = 1;
     m_timgoukei = static_cast<qint16>(m_stopped[0] + m_stopped[1] + m_stopped[2]);
     setTimerEnabled(reel, false);
     if (m_timgoukei == 3) {

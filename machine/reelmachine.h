@@ -5,6 +5,7 @@
 
 #include "judge/judgementobjects.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -125,6 +126,9 @@ public:
     qint16 timgoukei() const { return m_timgoukei; }
     qint16 stopped(int reel) const;
     qint16 autostep() const { return m_autostep; }
+    // The reels (1..3) in the order they were stopped in the latest manual
+    // spin, as far as it has got; empty before the first spin.
+    const QList<int> &stopOrder() const { return m_stopOrder; }
     qint16 r1jyoudan() const { return m_r1jyoudan; }
     qint16 r2jyoudan() const { return m_r2jyoudan; }
     qint16 r3jyoudan() const { return m_r3jyoudan; }
@@ -191,6 +195,7 @@ private:
     // What each box held when it was last read successfully.
     std::array<QString, 2> m_lastValidBoxTexts;
     bool m_lampLit = false;
+    QList<int> m_stopOrder;
 };
 
 } // namespace sorvex

@@ -20,6 +20,7 @@ public:
     PictureBox(const QString &name, int leftTwips, double topTwips, const QRect &viewport, QWidget *parent);
 
     void setPicture(const QImage &picture);
+    const QPixmap &picture() const { return m_picture; }
 
     double top() const { return m_top; }
     void setTop(double twips);

@@ -13,11 +13,13 @@
 #include "platform/untrappederror.h"
 #include "reels/riru.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -61,6 +63,8 @@ void TestProgramStart::initTestCase()
 {
     installFormFontSubstitutes();
     QApplication::setQuitOnLastWindowClosed(false);
+    // The main window's study launcher reads and keeps progress there.
+    QStandardPaths::setTestModeEnabled(true);
 }
 
 void TestProgramStart::init()
@@ -206,6 +210,9 @@ void TestProgramStart::helpButtonsOpenOneWindowEach()
     Riru *riru = m_program->riru();
     HelpWindows *help = m_program->helpWindows();
     QVERIFY(riru && help);
+    // The study window is reached by F2 and the context menu, not a button.
+    QAction *study = riru->findChild<QAction *>(QStringLiteral("openStudyWindow"));
+    QVERIFY(study && riru->actions().contains(study));
     QVERIFY(!help->operationGuide() && !help->termsWindow() && !help->manualViewer());
 
     for (int press = 0; press < 2; ++press) {

@@ -117,7 +117,11 @@ void TestReelMachinePlay::stopsInAnyOrderFollowTheStateTable()
     const std::initializer_list<MachineControl> resting = {Start, End, AutoStart, Up1, Down1, Up2, Down2, Up3, Down3};
     const MachineControl stopButtons[] = {Stop1, Stop2, Stop3};
 
+    // The order of an earlier spin is forgotten when the next one starts.
     QVERIFY(m_machine->start(QStringLiteral("100")));
+    m_machine->stop(2);
+    QVERIFY(m_machine->start(QStringLiteral("100")));
+    QCOMPARE(m_machine->stopOrder(), QList<int> {});
     QCOMPARE(m_machine->timint(), qint16(100));
     QCOMPARE(m_shown->text(), QString());
     for (int reel = 1; reel <= 3; ++reel) {
@@ -144,6 +148,7 @@ void TestReelMachinePlay::stopsInAnyOrderFollowTheStateTable()
         stillSpinning.removeOne(order[k]);
         QCOMPARE(m_machine->timgoukei(), qint16(k + 1));
         QCOMPARE(m_machine->stopped(order[k]), qint16(1));
+        QCOMPARE(m_machine->stopOrder(), order.first(k + 1));
     }
 
     QCOMPARE(enabledOf(resting), QList<MachineControl>(resting));

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/formholder.h"
+
+#include <QObject>
+#include <QString>
+
+#include <memory>
+
+class QAction;
+
+namespace sorvex {
+
+class ProgressKeeper;
+class Riru;
+class StudyProgress;
+class StudyWindow;
+class SymbolPictures;
+
+// Joins the study window to a main window without adding a control to it:
+// F2 and the context menu of the window's background and judgement label
+// open the window, and every judgement the main window shows is recorded in
+// the progress, which is loaded now and kept on disk. Lives as long as the
+// main window it is given (it is that window's child).
+class StudyLauncher : public QObject
+{
+    Q_OBJECT
+
+public:
+    // An empty progress path keeps the progress for this run only.
+    explicit StudyLauncher(Riru *riru, const QString &progressPath);
+    ~StudyLauncher() override;
+
+    QAction *openAction() const { return m_openAction; }
+    StudyWindow *showWindow();
+    StudyWindow *window() const;
+    StudyProgress &progress() const { return *m_progress; }
+    ProgressKeeper &keeper() const { return *m_keeper; }
+
+private:
+    StudyWindow *createWindow();
+
+    Riru *m_riru;
+    StudyProgress *m_progress;
+    std::unique_ptr<ProgressKeeper> m_keeper;
+    std::unique_ptr<SymbolPictures> m_pictures;
+    QAction *m_openAction;
+    FormHolder<StudyWindow> m_window;
+};
+
+// The launcher for the program's main window, with the progress in its
+// usual place.
+StudyLauncher *installStudyLauncher(Riru *riru);
+
+} // namespace sorvex
