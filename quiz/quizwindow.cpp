@@ -159,9 +159,12 @@ void QuizWindow::buildDesign()
     m_wrongList->setAccessibleName(QStringLiteral("まちがえた出目"));
     m_wrongList->setToolTip(QStringLiteral("ダブルクリックで、その出目にリールを移します。"));
     connect(m_wrongList, &QListView::activated, this, [this](const QModelIndex &index) {
-        const QList<StopPattern> &wrong = m_session->wrongAnswers();
-        if (index.row() < wrong.size())
-            emit jumpRequested(wrong[index.row()]);
+        const QList<StopPattern> wrong = m_session->wrongAnswers();
+        if (index.row() >= wrong.size())
+            return;
+        if (m_session->currentQuestion())
+            abandonQuestion(QStringLiteral("出目を見に行くので、この問題は取り消しました。"));
+        emit jumpRequested(wrong[index.row()]);
     });
     auto *wrongBox = new QGroupBox(QStringLiteral("まちがえた出目"));
     (new QVBoxLayout(wrongBox))->addWidget(m_wrongList);

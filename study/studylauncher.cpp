@@ -8,6 +8,7 @@
 
 #include "platform/messagebox.h"
 #include "platform/picturebox.h"
+#include "quiz/quizwindow.h"
 #include "reels/riru.h"
 
 #include <QAction>
@@ -22,7 +23,9 @@ StudyLauncher::StudyLauncher(Riru *riru, const QString &progressPath)
     , m_riru(riru)
     , m_progress(new StudyProgress(this))
     , m_openAction(new QAction(tr("リーチ目の研究(&S)…"), riru))
+    , m_quizAction(new QAction(tr("リーチ目クイズ(&Q)…"), riru))
     , m_window([this] { return createWindow(); })
+    , m_quiz([this] { return createQuiz(); })
 {
     const ProgressLoad load = progressPath.isEmpty() ? ProgressLoad {} : loadProgress(progressPath, *m_progress);
     // A file that could be neither read nor moved aside is kept as it is.
@@ -42,19 +45,28 @@ StudyLauncher::StudyLauncher(Riru *riru, const QString &progressPath)
     });
 
     m_openAction->setObjectName(QStringLiteral("openStudyWindow"));
-    m_openAction->setShortcut(Qt::Key_F2);
-    m_openAction->setShortcutContext(Qt::WindowShortcut);
     connect(m_openAction, &QAction::triggered, this, &StudyLauncher::showWindow);
-    riru->addAction(m_openAction);
-    riru->setContextMenuPolicy(Qt::ActionsContextMenu);
-    if (auto *label = riru->findChild<QLabel *>(QStringLiteral("lbyakumei"))) {
-        label->addAction(m_openAction);
+    offer(m_openAction, Qt::Key_F2);
+    m_quizAction->setObjectName(QStringLiteral("openQuiz"));
+    connect(m_quizAction, &QAction::triggered, this, &StudyLauncher::showQuiz);
+    offer(m_quizAction, Qt::Key_F3);
+}
+
+void StudyLauncher::offer(QAction *action, Qt::Key key)
+{
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::WindowShortcut);
+    m_riru->addAction(action);
+    m_riru->setContextMenuPolicy(Qt::ActionsContextMenu);
+    if (auto *label = m_riru->findChild<QLabel *>(QStringLiteral("lbyakumei"))) {
+        label->addAction(action);
         label->setContextMenuPolicy(Qt::ActionsContextMenu);
     }
 }
 
 StudyLauncher::~StudyLauncher()
 {
+    m_quiz.unload();
     m_window.unload();
     // The last save runs while the main window is going: no message box
     // over it any more, only a line on the error output.
@@ -85,6 +97,32 @@ StudyWindow *StudyLauncher::createWindow()
     auto *window = new StudyWindow(m_riru->machine(), *m_progress, m_pictures.get());
     window->setWindowIcon(m_riru->windowIcon());
     return window;
+}
+
+QuizWindow *StudyLauncher::quiz() const
+{
+    return m_quiz.form();
+}
+
+QuizWindow *StudyLauncher::showQuiz()
+{
+    return m_quiz.show();
+}
+
+QuizWindow *StudyLauncher::createQuiz()
+{
+    auto *quiz = new QuizWindow(m_riru);
+    quiz->setWindowIcon(m_riru->windowIcon());
+    quiz->setTallies(m_progress->quizTallies());
+    connect(quiz, &QuizWindow::answered, m_progress, &StudyProgress::recordQuizAnswer);
+    connect(m_progress, &StudyProgress::quizTalliesChanged, quiz,
+            [this, quiz] { quiz->setTallies(m_progress->quizTallies()); });
+    // A pattern answered wrong is looked at again in the study window.
+    connect(quiz, &QuizWindow::jumpRequested, this, [this](const StopPattern &pattern) {
+        m_riru->machine().moveTo(pattern);
+        showWindow();
+    });
+    return quiz;
 }
 
 StudyLauncher *installStudyLauncher(Riru *riru)

@@ -12,15 +12,17 @@ class QAction;
 namespace sorvex {
 
 class ProgressKeeper;
+class QuizWindow;
 class Riru;
 class StudyProgress;
 class StudyWindow;
 class SymbolPictures;
 
-// Joins the study window to a main window without adding a control to it:
-// F2 and the context menu of the window's background and judgement label
-// open the window, and every judgement the main window shows is recorded in
-// the progress, which is loaded now and kept on disk. Lives as long as the
+// Joins the study window and the quiz to a main window without adding a
+// control to it: F2 and F3, and the context menu of the window's background
+// and judgement label, open them; every judgement the main window shows and
+// every quiz answer is recorded in the progress, which is loaded now and
+// kept on disk. Lives as long as the
 // main window it is given (it is that window's child).
 class StudyLauncher : public QObject
 {
@@ -32,20 +34,27 @@ public:
     ~StudyLauncher() override;
 
     QAction *openAction() const { return m_openAction; }
+    QAction *quizAction() const { return m_quizAction; }
     StudyWindow *showWindow();
     StudyWindow *window() const;
+    QuizWindow *showQuiz();
+    QuizWindow *quiz() const;
     StudyProgress &progress() const { return *m_progress; }
     ProgressKeeper &keeper() const { return *m_keeper; }
 
 private:
     StudyWindow *createWindow();
+    QuizWindow *createQuiz();
+    void offer(QAction *action, Qt::Key key);
 
     Riru *m_riru;
     StudyProgress *m_progress;
     std::unique_ptr<ProgressKeeper> m_keeper;
     std::unique_ptr<SymbolPictures> m_pictures;
     QAction *m_openAction;
+    QAction *m_quizAction;
     FormHolder<StudyWindow> m_window;
+    FormHolder<QuizWindow> m_quiz;
 };
 
 // The launcher for the program's main window, with the progress in its

@@ -134,8 +134,19 @@ void StudyProgress::reset()
     emit aboutToReset();
     m_history.clear();
     std::fill(m_timesShown.begin(), m_timesShown.end(), 0);
+    m_quizTallies.clear();
     recount();
     emit wasReset();
+    emit quizTalliesChanged();
+    emit changed();
+}
+
+void StudyProgress::recordQuizAnswer(MessageCode code, bool right)
+{
+    QuizTally &tally = m_quizTallies[code];
+    ++tally.asked;
+    tally.right += right;
+    emit quizTalliesChanged();
     emit changed();
 }
 
@@ -165,6 +176,9 @@ QJsonObject StudyProgress::toJson() const
     QJsonArray history;
     for (const HistoryEntry &entry : m_history)
         history.append(entryToJson(entry));
+    QJsonObject quiz;
+    for (const auto &[code, tally] : m_quizTallies)
+        quiz.insert(QLatin1StringView(codeName(code)), QJsonArray {tally.asked, tally.right});
     return {
             {QStringLiteral("format"), formatName},
             {QStringLiteral("version"), formatVersion},
@@ -172,6 +186,8 @@ QJsonObject StudyProgress::toJson() const
             {QStringLiteral("timesShown"), shown},
             // Newest first.
             {QStringLiteral("history"), history},
+            // Per message code: questions asked, answered right.
+            {QStringLiteral("quiz"), quiz},
     };
 }
 
@@ -204,11 +220,26 @@ QString StudyProgress::fromJson(const QJsonObject &json, std::optional<int> *unk
             history.push_back(std::move(*entry));
     }
 
+    // Absent from files written before the quiz existed.
+    std::map<MessageCode, QuizTally> quizTallies;
+    const QJsonObject quiz = json.value(QStringLiteral("quiz")).toObject();
+    for (auto it = quiz.begin(); it != quiz.end(); ++it) {
+        const std::optional<MessageCode> code = parseMessageCode(it.key().toStdString());
+        const QJsonArray counts = it.value().toArray();
+        const int asked = counts.at(0).toInt(-1);
+        const int right = counts.at(1).toInt(-1);
+        if (!code || counts.size() != 2 || asked < 0 || right < 0 || right > asked)
+            return tr("クイズの成績に読めない項目があります。");
+        quizTallies[*code] = {asked, right};
+    }
+
     emit aboutToReset();
     m_history = std::move(history);
     m_timesShown = std::move(timesShown);
+    m_quizTallies = std::move(quizTallies);
     recount();
     emit wasReset();
+    emit quizTalliesChanged();
     return QString();
 }
 

@@ -4,6 +4,7 @@
 
 #include "judge/messagecode.h"
 #include "machine/reelmachine.h"
+#include "quiz/quizsession.h"
 
 #include <QDateTime>
 #include <QJsonObject>
@@ -12,6 +13,7 @@
 
 #include <array>
 #include <deque>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -43,7 +45,7 @@ public:
     explicit StudyProgress(QObject *parent = nullptr);
 
     void record(const HistoryEntry &entry);
-    // Forgets the history and every count.
+    // Forgets the history, every count and the quiz results.
     void reset();
 
     const std::deque<HistoryEntry> &history() const { return m_history; }
@@ -53,6 +55,10 @@ public:
     int timesShown(MessageCode code) const { return m_codeShown[codeSlot(code)]; }
     int cellsSeen(MessageCode code) const { return m_codeSeen[codeSlot(code)]; }
     int patternsSeen() const;
+
+    // The quiz's results per message code, over every run.
+    void recordQuizAnswer(MessageCode code, bool right);
+    const std::map<MessageCode, QuizTally> &quizTallies() const { return m_quizTallies; }
 
     QJsonObject toJson() const;
     // Replaces everything with the progress in `json`; on an error (returned
@@ -69,6 +75,7 @@ signals:
     void patternShown(int patternIndex);
     void aboutToReset();
     void wasReset();
+    void quizTalliesChanged();
     // Anything changed that belongs on disk.
     void changed();
 
@@ -80,6 +87,7 @@ private:
     std::vector<int> m_timesShown;
     std::array<int, messageCodeCount> m_codeShown {};
     std::array<int, messageCodeCount> m_codeSeen {};
+    std::map<MessageCode, QuizTally> m_quizTallies;
 };
 
 // The message code of every pattern, by pattern index.

@@ -47,6 +47,9 @@ void fill(StudyProgress &progress)
     progress.record(entry({1, 2, 3}, JudgementCause::Spin, {3, 1, 2}));
     progress.record(entry({4, 5, 6}, JudgementCause::AutoMode));
     progress.record(entry({7, 8, 9}, JudgementCause::Step));
+    progress.recordQuizAnswer(MessageCode::W9, true);
+    progress.recordQuizAnswer(MessageCode::W9, false);
+    progress.recordQuizAnswer(MessageCode::N1, true);
 }
 
 } // namespace
@@ -130,6 +133,7 @@ void TestStudyProgress::resetForgetsEverything()
     QVERIFY(progress.history().empty());
     QCOMPARE(progress.patternsSeen(), 0);
     QCOMPARE(progress.timesShown(MessageCode::W1), 0);
+    QVERIFY(progress.quizTallies().empty());
 }
 
 void TestStudyProgress::roundTripThroughTheFile()
@@ -155,6 +159,10 @@ void TestStudyProgress::roundTripThroughTheFile()
         QCOMPARE(loaded.timesShown(MessageCode(code)), saved.timesShown(MessageCode(code)));
         QCOMPARE(loaded.cellsSeen(MessageCode(code)), catalogueCellCount(MessageCode(code)));
     }
+    QCOMPARE(loaded.quizTallies().size(), std::size_t(2));
+    QCOMPARE(loaded.quizTallies().at(MessageCode::W9).asked, 2);
+    QCOMPARE(loaded.quizTallies().at(MessageCode::W9).right, 1);
+    QCOMPARE(loaded.quizTallies().at(MessageCode::N1).right, 1);
 
     // No file yet: empty progress, nothing to say.
     StudyProgress fresh;
@@ -183,6 +191,8 @@ void TestStudyProgress::unusableFileIsSetAsideAndReported_data()
     QTest::newRow("no version") << with("version", QJsonValue()) << "知らない形式";
     QTest::newRow("counts short") << with("timesShown", QJsonArray {1, 2}) << "9261";
     QTest::newRow("bad history") << with("history", QJsonArray {QJsonObject {{"cause", "spin"}}}) << "履歴";
+    QTest::newRow("unknown quiz code") << with("quiz", QJsonObject {{"X1", QJsonArray {1, 1}}}) << "クイズ";
+    QTest::newRow("more right than asked") << with("quiz", QJsonObject {{"W1", QJsonArray {1, 2}}}) << "クイズ";
 }
 
 void TestStudyProgress::unusableFileIsSetAsideAndReported()

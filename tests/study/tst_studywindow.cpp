@@ -13,6 +13,7 @@
 #include "judge/subtables.h"
 #include "platform/formbutton.h"
 #include "platform/picturebox.h"
+#include "quiz/quizwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -130,6 +131,7 @@ private slots:
     void exportWritesTheMatchingRowsOrSaysWhyNot();
     void resetAsksFirst();
     void progressComesBackNextTime();
+    void quizOpensFromF3AndItsResultsAreKept();
     void damagedProgressIsReportedOnceAtStart();
 
 private:
@@ -421,6 +423,31 @@ void TestStudyWindow::progressComesBackNextTime()
     QCOMPARE(column(*window->historyView()->model(), HistoryModel::Pattern), QStringList({"2-21-1", "2-1-1"}));
     QCOMPARE(m_launcher->progress().patternsSeen(), 2);
     QCOMPARE(m_fixture->messages().prompts(), QStringList());
+}
+
+void TestStudyWindow::quizOpensFromF3AndItsResultsAreKept()
+{
+    Riru &riru = m_fixture->riru();
+    QVERIFY(m_fixture->showActive());
+    QTest::keyClick(&riru, Qt::Key_F3);
+    QuizWindow *quiz = m_launcher->quiz();
+    QVERIFY(quiz && quiz->isVisible());
+    QCOMPARE(quiz->windowTitle(), QStringLiteral("リーチ目クイズ"));
+    auto *label = riru.findChild<QLabel *>(QStringLiteral("lbyakumei"));
+    for (QWidget *widget : {static_cast<QWidget *>(&riru), static_cast<QWidget *>(label)})
+        QVERIFY(widget->actions().contains(m_launcher->quizAction()));
+
+    quiz->nextButton()->click();
+    const StopPattern question = *quiz->session().currentQuestion();
+    const MessageCode code = cellCode(question.t1, question.t2, question.t3);
+    quiz->answerButton(1)->click();
+    QCOMPARE(m_launcher->progress().quizTallies().at(code).asked, 1);
+
+    m_fixture.reset();
+    m_fixture = std::make_unique<MainWindowFixture>();
+    m_launcher = new StudyLauncher(&m_fixture->riru(), m_progressPath);
+    QCOMPARE(m_launcher->progress().quizTallies().at(code).right, isWin(code) ? 1 : 0);
+    QCOMPARE(m_launcher->showQuiz()->findChild<QTableView *>(QStringLiteral("tallies"))->model()->rowCount(), 1);
 }
 
 void TestStudyWindow::damagedProgressIsReportedOnceAtStart()
