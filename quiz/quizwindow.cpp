@@ -9,7 +9,6 @@
 #include "reels/riru.h"
 
 #include <QComboBox>
-#include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -86,29 +85,36 @@ QuizWindow::~QuizWindow()
 
 void QuizWindow::buildDesign()
 {
-    auto *settings = new QFormLayout;
+    auto *settings = new QHBoxLayout;
+    const auto addSetting = [settings](const QString &caption, QWidget *control) {
+        auto *label = new QLabel(caption);
+        label->setBuddy(control);
+        settings->addWidget(label);
+        settings->addWidget(control);
+    };
     m_level = new QComboBox;
     m_level->setObjectName(QStringLiteral("level"));
     m_level->addItems({QStringLiteral("リーチ目かどうか"), QStringLiteral("判定の種類（W・P・U・N）")});
     m_level->setAccessibleName(QStringLiteral("問題の種類"));
-    settings->addRow(QStringLiteral("問題の種類"), m_level);
+    addSetting(QStringLiteral("問題"), m_level);
     m_leftIndex = new QComboBox;
     m_leftIndex->setObjectName(QStringLiteral("leftIndex"));
     m_leftIndex->addItem(QStringLiteral("すべて"));
     for (int index = 1; index <= stopCount; ++index)
         m_leftIndex->addItem(QString::number(index));
     m_leftIndex->setAccessibleName(QStringLiteral("左リールの停止位置"));
-    settings->addRow(QStringLiteral("左リール"), m_leftIndex);
+    addSetting(QStringLiteral("左リール"), m_leftIndex);
     m_seed = new QSpinBox;
     m_seed->setObjectName(QStringLiteral("seed"));
     m_seed->setRange(0, std::numeric_limits<int>::max());
     m_seed->setValue(1);
     m_seed->setAccessibleName(QStringLiteral("シード（同じ数なら同じ順に出題）"));
     m_seed->setToolTip(QStringLiteral("同じシードでは、同じ順に問題が出ます。"));
-    settings->addRow(QStringLiteral("シード"), m_seed);
+    addSetting(QStringLiteral("シード"), m_seed);
     m_restart = new QPushButton(QStringLiteral("はじめから"));
     m_restart->setObjectName(QStringLiteral("restart"));
-    settings->addRow(QString(), m_restart);
+    settings->addWidget(m_restart);
+    settings->addStretch();
     connect(m_restart, &QPushButton::clicked, this, &QuizWindow::restart);
 
     m_question = new QLabel;
@@ -191,7 +197,7 @@ void QuizWindow::buildDesign()
     layout->addWidget(m_feedback);
     layout->addWidget(m_score);
     layout->addLayout(lists, 1);
-    resize(640, 560);
+    resize(620, 460);
 }
 
 QPushButton *QuizWindow::answerButton(int number) const
