@@ -102,6 +102,7 @@ PatternBrowser::PatternBrowser(const StudyProgress &progress, const SymbolPictur
 QWidget *PatternBrowser::buildFilterRow()
 {
     auto *row = new QWidget(this);
+    row->setAccessibleName(tr("絞り込み"));
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     const auto addLabelled = [&](const QString &caption, QWidget *field) {

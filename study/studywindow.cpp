@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableView>
@@ -73,9 +74,14 @@ StudyWindow::StudyWindow(ReelMachine &machine, StudyProgress &progress, const Sy
     m_tabs->setObjectName(QStringLiteral("studyTabs"));
 
     m_browser = new PatternBrowser(progress, pictures, m_tabs);
+    m_tabs->setAccessibleName(tr("リーチ目の研究"));
     m_tabs->addTab(m_browser, tr("出目の一覧(&1)"));
     m_tabs->addTab(buildHistoryPage(), tr("履歴(&2)"));
     m_tabs->addTab(buildSeenPage(), tr("確認状況(&3)"));
+    // A screen reader names each page as its tab does.
+    for (int page = 0; page < m_tabs->count(); ++page)
+        m_tabs->widget(page)->setAccessibleName(
+                m_tabs->tabText(page).remove(QRegularExpression(QStringLiteral("\\(&.\\)"))));
 
     m_browserJump = installJump(m_browser->view(), m_browser->jumpButton());
     m_browser->exportButton()->setText(tr("CSV に書き出す…"));
