@@ -87,8 +87,16 @@ StudyWindow::StudyWindow(ReelMachine &machine, StudyProgress &progress, const Sy
     m_browser->exportButton()->setText(tr("CSV に書き出す…"));
     connect(m_browser->exportButton(), &QToolButton::clicked, this, &StudyWindow::exportPatterns);
 
+    // The main window's keys, which no control of it shows.
+    auto *keys = new QLabel(tr("メイン画面のキー：　start ↑ / S　　stop ← ↓ → / Z X C　　"
+                               "フォーカスのあるボタン Enter / Space　　研究 F2　　クイズ F3"),
+                            this);
+    keys->setObjectName(QStringLiteral("keys"));
+    keys->setWordWrap(true);
+
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
+    layout->addWidget(keys);
 
     connect(&m_machine, &ReelMachine::timerEnabledChanged, this, &StudyWindow::updateJumps);
     updateJumps();

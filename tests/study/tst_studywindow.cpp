@@ -179,6 +179,10 @@ void TestStudyWindow::opensFromF2AndTheContextMenuOnce()
     StudyWindow *window = m_launcher->window();
     QVERIFY(window && window->isVisible());
     QCOMPARE(window->windowTitle(), QStringLiteral("リーチ目の研究"));
+    // The main window's keys are listed.
+    const QString keys = window->findChild<QLabel *>(QStringLiteral("keys"))->text();
+    for (const char *key : {"↑", "S", "←", "↓", "→", "Z X C", "F2", "F3"})
+        QVERIFY2(keys.contains(QString::fromUtf8(key)), key);
     QCOMPARE(window->windowIcon().cacheKey(), riru.windowIcon().cacheKey());
     QVERIFY(!window->isModal());
     QVERIFY(riru.isEnabled());
