@@ -78,10 +78,10 @@ QuizWindow::QuizWindow(Riru *riru, QWidget *parent)
     restart();
 }
 
-QuizWindow::~QuizWindow()
-{
-    m_riru->setJudgementConcealed(false);
-}
+// Not a word to the main window here: the quiz goes when the main window
+// itself is being destroyed, and a quiz closed by the user has already
+// given the judgement back when it was hidden.
+QuizWindow::~QuizWindow() = default;
 
 void QuizWindow::buildDesign()
 {
