@@ -34,6 +34,7 @@ QStringView withoutTrailingBlanks(QStringView line)
 // Wraps one paragraph (text without line ends) into `lines`.
 void wrapParagraph(const QString &paragraph, const QFontMetrics &metrics, int width, QStringList &lines)
 {
+    const qsizetype size = paragraph.size();
     QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, paragraph);
     const auto mayStartLine = [&](qsizetype at) {
         breaks.setPosition(at);
@@ -42,35 +43,53 @@ void wrapParagraph(const QString &paragraph, const QFontMetrics &metrics, int wi
     const auto fits = [&](qsizetype from, qsizetype to) {
         return textAdvance(metrics, QStringView(paragraph).mid(from, to - from)) <= width;
     };
-    qsizetype start = 0;
-    // The last place after `start` where a new line may begin; -1 if none.
-    qsizetype breakAt = -1;
-    bool wrapped = false;
-    for (qsizetype i = 0; i < paragraph.size(); ++i) {
-        if (wrapped && i == start && paragraph.at(i) == u' ') {
-            ++start;
-            continue;
+    // The first character after `start` that no longer fits on a line
+    // beginning there, or `size` when the rest fits; a line holds at least
+    // one character. Measuring is what costs, and a longer run never fits
+    // where a shorter one does not, so halving finds it in a few measures.
+    const auto firstOverflow = [&](qsizetype start) {
+        if (fits(start, size))
+            return size;
+        qsizetype fitting = start + 1; // end of the longest run known to fit
+        qsizetype overflowing = size; // end of the shortest run known not to
+        while (overflowing - fitting > 1) {
+            const qsizetype middle = fitting + (overflowing - fitting) / 2;
+            (fits(start, middle) ? fitting : overflowing) = middle;
         }
-        if (i > start && mayStartLine(i))
-            breakAt = i;
-        if (i == start || fits(start, i + 1))
-            continue;
-        // The character at i does not fit on the line.
-        qsizetype end = i;
-        if (paragraph.at(i) != u' ' && breakAt > start && fits(breakAt, i + 1))
+        return fitting;
+    };
+
+    qsizetype start = 0;
+    bool wrapped = false;
+    for (;;) {
+        // A line that wrapped sheds the blanks at its break.
+        while (wrapped && start < size && paragraph.at(start) == u' ')
+            ++start;
+        if (start >= size) {
+            if (!wrapped)
+                lines.append(QString());
+            return;
+        }
+        const qsizetype overflow = firstOverflow(start);
+        if (overflow == size) {
+            lines.append(paragraph.mid(start));
+            return;
+        }
+        // Break at the last place a line may begin, if what follows it up
+        // to the overflowing character fits on the next line; else at the
+        // overflowing character itself.
+        qsizetype breakAt = -1;
+        for (qsizetype at = overflow; at > start && breakAt < 0; --at) {
+            if (mayStartLine(at))
+                breakAt = at;
+        }
+        qsizetype end = overflow;
+        if (paragraph.at(overflow) != u' ' && breakAt > start && fits(breakAt, overflow + 1))
             end = breakAt;
         lines.append(paragraph.mid(start, end - start));
-        start = paragraph.at(i) == u' ' ? i + 1 : end;
+        start = paragraph.at(overflow) == u' ' ? overflow + 1 : end;
         wrapped = true;
-        breakAt = -1;
-        for (qsizetype j = start + 1; j <= i; ++j) {
-            if (mayStartLine(j))
-                breakAt = j;
-        }
     }
-    // Blanks that overflowed the last line leave no empty line behind.
-    if (!wrapped || start < paragraph.size())
-        lines.append(paragraph.mid(start));
 }
 
 } // namespace
