@@ -1,8 +1,11 @@
 #include "mainwindowfixture.h"
 
+#include "quiz/quizwindow.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -29,8 +32,8 @@ void recordUpdate(QAccessibleEvent *event)
 
 } // namespace
 
-// The main window through the eyes of a screen reader.
-class TestRiruAccessibility : public QObject
+// What a screen reader hears of the main window and the quiz.
+class TestScreenReader : public QObject
 {
     Q_OBJECT
 
@@ -46,6 +49,7 @@ private slots:
     void aSpinningReelIsDescribedWhenItStops();
     void everyJudgementIsAnnounced();
     void aConcealedJudgementIsSpokenOnlyWhenRevealed();
+    void theQuizAnnouncesQuestionsAndAnswers();
 
 private:
     QString accessibleText(QObject *object, QAccessible::Text which) const;
@@ -53,7 +57,7 @@ private:
     std::unique_ptr<testing::MainWindowFixture> m_window;
 };
 
-void TestRiruAccessibility::initTestCase()
+void TestScreenReader::initTestCase()
 {
     // Qt tells a screen reader of changes only while one listens; this
     // stands in for one, through the window system's bridge.
@@ -63,24 +67,24 @@ void TestRiruAccessibility::initTestCase()
     QAccessible::installUpdateHandler(recordUpdate);
 }
 
-void TestRiruAccessibility::init()
+void TestScreenReader::init()
 {
     m_window = std::make_unique<testing::MainWindowFixture>();
     heard.clear();
 }
 
-void TestRiruAccessibility::cleanup()
+void TestScreenReader::cleanup()
 {
     m_window.reset();
 }
 
-QString TestRiruAccessibility::accessibleText(QObject *object, QAccessible::Text which) const
+QString TestScreenReader::accessibleText(QObject *object, QAccessible::Text which) const
 {
     QAccessibleInterface *face = QAccessible::queryAccessibleInterface(object);
     return face ? face->text(which) : QString();
 }
 
-void TestRiruAccessibility::everyControlHasAName()
+void TestScreenReader::everyControlHasAName()
 {
     Riru &riru = m_window->riru();
     QList<QWidget *> widgets = riru.findChildren<QWidget *>();
@@ -92,7 +96,7 @@ void TestRiruAccessibility::everyControlHasAName()
             != accessibleText(m_window->control("r2stop"), QAccessible::Name));
 }
 
-void TestRiruAccessibility::aRestingReelDescribesItsThreeSymbols_data()
+void TestScreenReader::aRestingReelDescribesItsThreeSymbols_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("picture");
@@ -112,7 +116,7 @@ void TestRiruAccessibility::aRestingReelDescribesItsThreeSymbols_data()
                                      << "チェリー、赤７、プラム";
 }
 
-void TestRiruAccessibility::aRestingReelDescribesItsThreeSymbols()
+void TestScreenReader::aRestingReelDescribesItsThreeSymbols()
 {
     QFETCH(QString, button);
     QFETCH(QString, picture);
@@ -129,7 +133,7 @@ void TestRiruAccessibility::aRestingReelDescribesItsThreeSymbols()
     QCOMPARE(accessibleText(reel, QAccessible::Description), description);
 }
 
-void TestRiruAccessibility::aSpinningReelIsDescribedWhenItStops()
+void TestScreenReader::aSpinningReelIsDescribedWhenItStops()
 {
     ReelMachine &machine = m_window->riru().machine();
     QObject *left = m_window->control("Image1");
@@ -143,7 +147,7 @@ void TestRiruAccessibility::aSpinningReelIsDescribedWhenItStops()
     QCOMPARE(accessibleText(left, QAccessible::Description), QStringLiteral("プラム、リプレイ、赤７"));
 }
 
-void TestRiruAccessibility::everyJudgementIsAnnounced()
+void TestScreenReader::everyJudgementIsAnnounced()
 {
     if (!QAccessible::isActive())
         QSKIP("this window system has no bridge to screen readers");
@@ -168,7 +172,7 @@ void TestRiruAccessibility::everyJudgementIsAnnounced()
     QCOMPARE(accessibleText(label, QAccessible::Name), QStringLiteral("判定なし"));
 }
 
-void TestRiruAccessibility::aConcealedJudgementIsSpokenOnlyWhenRevealed()
+void TestScreenReader::aConcealedJudgementIsSpokenOnlyWhenRevealed()
 {
     if (!QAccessible::isActive())
         QSKIP("this window system has no bridge to screen readers");
@@ -186,5 +190,27 @@ void TestRiruAccessibility::aConcealedJudgementIsSpokenOnlyWhenRevealed()
     QCOMPARE(accessibleText(label, QAccessible::Name), QStringLiteral("ＢＩＧです。　適戦艦撃沈！　ＢＩＧ確定"));
 }
 
-QTEST_MAIN(TestRiruAccessibility)
-#include "tst_riruaccessibility.moc"
+void TestScreenReader::theQuizAnnouncesQuestionsAndAnswers()
+{
+    if (!QAccessible::isActive())
+        QSKIP("this window system has no bridge to screen readers");
+    QuizWindow quiz(&m_window->riru());
+    QObject *question = quiz.findChild<QLabel *>(QStringLiteral("question"));
+    QObject *feedback = quiz.findChild<QLabel *>(QStringLiteral("feedback"));
+    const auto announced = [](QObject *label) {
+        return std::any_of(heard.begin(), heard.end(), [label](const Heard &event) {
+            return event.object == label && event.type == QAccessible::NameChanged;
+        });
+    };
+    heard.clear();
+    quiz.nextButton()->click();
+    QVERIFY(announced(question));
+    QVERIFY(accessibleText(question, QAccessible::Name).contains(QStringLiteral("ですか")));
+    heard.clear();
+    quiz.answerButton(1)->click();
+    QVERIFY(announced(feedback));
+    QVERIFY(accessibleText(feedback, QAccessible::Name).contains(QStringLiteral("正解")));
+}
+
+QTEST_MAIN(TestScreenReader)
+#include "tst_screenreader.moc"
