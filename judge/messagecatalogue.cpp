@@ -100,6 +100,12 @@ const QString &judgementText(MessageCode code)
     return texts[static_cast<int>(code)];
 }
 
+QString oneLineText(const QString &judgementText)
+{
+    QString line = judgementText;
+    return line.replace(QLatin1StringView("\r\n"), QStringLiteral("　"));
+}
+
 const QString &winMark(MessageCode code)
 {
     static const QString win = rawText(u"WIN"); // winMarkText, as raw data like the texts

@@ -13,6 +13,10 @@ const QString &judgementText(MessageCode code);
 // and all.
 inline constexpr QLatin1StringView winMarkText("WIN");
 
+// A judgement text's lines joined by a full-width blank, for displays of
+// one line and for what a screen reader says.
+QString oneLineText(const QString &judgementText);
+
 // winMarkText for a W code, otherwise the empty text.
 const QString &winMark(MessageCode code);
 

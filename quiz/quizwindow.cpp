@@ -41,13 +41,11 @@ constexpr FamilyChoice familyChoices[] = {
 QString patternText(const StopPattern &pattern)
 {
     const MessageCode code = cellCode(pattern.t1, pattern.t2, pattern.t3);
-    QString text = judgementText(code);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     return QStringLiteral("%1-%2-%3　%4　%5")
             .arg(pattern.t1)
             .arg(pattern.t2)
             .arg(pattern.t3)
-            .arg(QLatin1String(codeName(code)), text);
+            .arg(QLatin1String(codeName(code)), oneLineText(judgementText(code)));
 }
 
 // A key that presses a button of this window, only while it is enabled.

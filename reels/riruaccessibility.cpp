@@ -3,6 +3,7 @@
 // resting reel shows, and every new judgement.
 #include "riru.h"
 
+#include "judge/messagecatalogue.h"
 #include "machine/strips.h"
 #include "platform/accessibleannouncement.h"
 #include "platform/picturebox.h"
@@ -82,8 +83,7 @@ void Riru::announceJudgement()
 {
     // The label's name is what a reader announces when a judgement is
     // shown: its lines, and the lamp's meaning when it is lit.
-    QString spoken = m_lbyakumei->text();
-    spoken.replace(QStringLiteral("\r\n"), QStringLiteral("　"));
+    QString spoken = oneLineText(m_lbyakumei->text());
     if (m_judgementConcealed)
         spoken = QStringLiteral("判定は答えの後に表示されます");
     else if (spoken.isEmpty())

@@ -10,12 +10,6 @@
 
 namespace sorvex {
 
-QString oneLineText(const QString &text)
-{
-    QString line = text;
-    return line.replace(QLatin1StringView("\r\n"), QStringLiteral("　"));
-}
-
 PatternTableModel::PatternTableModel(const StudyProgress &progress, const SymbolPictures *pictures, QObject *parent)
     : QAbstractTableModel(parent)
     , m_progress(progress)

@@ -49,7 +49,4 @@ private:
     const SymbolPictures *m_pictures;
 };
 
-// The judgement text with its lines joined by a wide space.
-QString oneLineText(const QString &text);
-
 } // namespace sorvex
